@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vestara {
+
+// Maps a game path as the game spells it (backslash or slash separators, "C:\" drive
+// letters, any letter case) onto the native file system: separators become '/', a drive
+// letter maps into the Wine prefix, and a component missing with the exact case resolves
+// to the single directory entry that matches it case-insensitively.
+std::string ToNativePath(std::string_view gamePath);
+
+}  // namespace vestara
