@@ -1,0 +1,138 @@
+#include "sprite/sprite_decoder.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "sprite/archive_index.h"
+#include "sprite/byte_reader.h"
+#include "sprite/sprite_palette.h"
+
+namespace vestara {
+namespace {
+
+// The reader keeps the row mask in a table of 256 bytes.
+constexpr std::uint16_t kMaxFrameHeight = 2048;
+
+struct FrameLayout {
+  FrameSize size;
+  std::span<const std::uint8_t> rowMask;
+  std::uint32_t byteSize = 0;
+  // Over the frame's bytes up to the end of the archive, at the first row record: a
+  // record that begins inside the frame is read to its end, even past the byte size.
+  ByteReader records;
+};
+
+bool RowHasRecord(std::span<const std::uint8_t> rowMask, std::uint16_t y) {
+  return (rowMask[y / 8] >> (y % 8)) & 1;
+}
+
+bool AnyRowHasRecord(std::span<const std::uint8_t> rowMask, std::uint16_t height) {
+  for (std::uint16_t y = 0; y < height; ++y) {
+    if (RowHasRecord(rowMask, y)) return true;
+  }
+  return false;
+}
+
+// The frame width: skip + literalCount summed in 16 bits over the runs of the first
+// row record. The count is tested after each run, so a runCount of 0 still reads one.
+std::optional<std::uint16_t> FirstRecordWidth(ByteReader reader) {
+  const auto runCount = reader.U8();
+  if (!runCount) return std::nullopt;
+  std::uint16_t width = 0;
+  unsigned run = 0;
+  do {
+    const auto skip = reader.U16();
+    const auto literalCount = reader.U16();
+    if (!skip || !literalCount || !reader.Take(*literalCount)) return std::nullopt;
+    width = static_cast<std::uint16_t>(width + *skip + *literalCount);
+  } while (++run < *runCount);
+  return width;
+}
+
+// Everything the measure reads; refuses frames outside the archive's bytes and short reads.
+std::optional<FrameLayout> ReadFrameLayout(std::span<const std::uint8_t> archive,
+                                           FrameIndex index) {
+  const auto archiveIndex = ReadArchiveIndex(archive);
+  if (!archiveIndex || index >= archiveIndex->frameCount) return std::nullopt;
+  const std::uint32_t begin = archiveIndex->frameOffsets[index];
+  const std::uint32_t end = archiveIndex->frameOffsets[index + 1];
+  if (end < begin || archiveIndex->dataStart + end > archive.size()) return std::nullopt;
+
+  ByteReader reader(archive.subspan(archiveIndex->dataStart + begin));
+  const auto reserved = reader.Take(4);
+  const auto height = reader.U16();
+  if (!reserved || !height || *height > kMaxFrameHeight) return std::nullopt;
+  const auto rowMask = reader.Take((*height + 7u) / 8u);
+  if (!rowMask) return std::nullopt;
+
+  // Without any row record there is nothing to take a width from.
+  std::uint16_t width = 0;
+  if (AnyRowHasRecord(*rowMask, *height)) {
+    const auto firstWidth = FirstRecordWidth(reader);
+    if (!firstWidth) return std::nullopt;
+    width = *firstWidth;
+  }
+  return FrameLayout{{width, *height}, *rowMask, end - begin, reader};
+}
+
+// The part of the pixels [x, x + count) that lies inside `row`.
+std::span<Color> Clip(std::span<Color> row, std::size_t x, std::size_t count) {
+  if (x >= row.size()) return {};
+  return row.subspan(x, std::min(count, row.size() - x));
+}
+
+// Reads one row record and paints it into `row`, the frame row's part on the surface.
+// The width ends the row, not the record's runCount; pixels of a run that passes the
+// width are consumed but not drawn. False on a short read, after painting what was read.
+bool PaintRowRecord(ByteReader& reader, std::size_t width, Color background, std::span<Color> row) {
+  if (!reader.U8()) return false;
+  std::size_t x = 0;
+  while (x < width) {
+    const auto skip = reader.U16();
+    if (!skip) return false;
+    std::ranges::fill(Clip(row, x, *skip), background);
+    x += *skip;
+
+    const auto literalCount = reader.U16();
+    if (!literalCount) return false;
+    const auto pixels = *reader.Take(std::min<std::size_t>(*literalCount, reader.Remaining()));
+    const auto target = Clip(row, x, pixels.size());
+    for (std::size_t i = 0; i < target.size(); ++i) target[i] = SpritePalette[pixels[i]];
+    x += pixels.size();
+    if (pixels.size() < *literalCount) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<FrameSize> MeasureFrame(std::span<const std::uint8_t> archive, FrameIndex index) {
+  const auto layout = ReadFrameLayout(archive, index);
+  if (!layout) return std::nullopt;
+  return layout->size;
+}
+
+std::optional<FrameSize> PaintFrame(std::span<const std::uint8_t> archive, FrameIndex index,
+                                    Color background, PixelSurface& surface) {
+  auto layout = ReadFrameLayout(archive, index);
+  if (!layout) return std::nullopt;
+  const FrameSize size = layout->size;
+  const std::size_t visibleWidth = std::min<std::size_t>(size.width, surface.Width());
+  ByteReader& records = layout->records;
+  // With width 0 there is no pixel to paint.
+  for (std::uint16_t y = 0; y < size.height && size.width > 0; ++y) {
+    const auto row = y < surface.Height() ? surface.Row(y).first(visibleWidth) : std::span<Color>();
+    if (!RowHasRecord(layout->rowMask, y)) {
+      std::ranges::fill(row, background);
+      continue;
+    }
+    // Records that would begin at or past the frame's byte size belong to no row of this
+    // frame: those rows keep what the caller put there.
+    if (records.Position() >= layout->byteSize) continue;
+    // The archive ends inside the record: the rows painted so far stay.
+    if (!PaintRowRecord(records, size.width, background, row)) break;
+  }
+  return size;
+}
+
+}  // namespace vestara
