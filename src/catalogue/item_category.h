@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace vestara {
 
@@ -15,5 +17,13 @@ enum ItemCategory : std::int32_t {
 };
 
 inline constexpr int kItemCategoryCount = 7;
+
+// The command-line name: "weapon", "shield", "armor", "shoes", "ring", "necklace", "soul";
+// empty for a value outside the seven categories.
+std::string_view CategoryName(std::int32_t category);
+// The category of an exact command-line name; nullopt for any other text.
+std::optional<ItemCategory> CategoryFromName(std::string_view name);
+// The caption beside the category's item list ("武器", ...); empty outside the categories.
+std::string_view CategoryCaption(std::int32_t category);
 
 }  // namespace vestara

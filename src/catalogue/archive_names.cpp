@@ -1,0 +1,44 @@
+#include "catalogue/archive_names.h"
+
+#include <cstdio>
+
+namespace vestara {
+namespace {
+
+// The gender's low byte in bits 8..15 OR the colour code, kept to 16 bits, as at least
+// three upper-case hex digits.
+std::string VariantArchiveName(const char* pattern, std::int32_t gender, std::int32_t colour) {
+  const unsigned code =
+      (((static_cast<std::uint32_t>(gender) & 0xFFu) << 8) | static_cast<std::uint32_t>(colour)) &
+      0xFFFFu;
+  char name[32] = {};
+  std::snprintf(name, sizeof name, pattern, code);
+  return name;
+}
+
+}  // namespace
+
+std::string_view FixedArchiveName(std::int32_t category) {
+  switch (category) {
+    case Weapon:
+      return "Weapon.spr.NCS";
+    case Shield:
+      return "Shields.spr.NCS";
+    case Ring:
+    case Necklace:
+    case Soul:
+      return "eitem.spr.NCS";
+    default:
+      return {};
+  }
+}
+
+std::string ArmorArchiveName(std::int32_t gender, std::int32_t colour) {
+  return VariantArchiveName("Armor%03X.spr.NCS", gender, colour);
+}
+
+std::string ShoesArchiveName(std::int32_t gender, std::int32_t colour) {
+  return VariantArchiveName("Shoes%03X.spr.NCS", gender, colour);
+}
+
+}  // namespace vestara
