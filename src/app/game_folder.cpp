@@ -1,0 +1,74 @@
+#include "app/game_folder.h"
+
+#include <optional>
+#include <string_view>
+
+#include "app/cp932_text.h"
+#include "app/folder_line_file.h"
+#include "app/game_path.h"
+#include "app/regular_file.h"
+
+namespace vestara {
+
+namespace {
+
+// The file whose presence marks a folder as the game's installation folder.
+constexpr char kProbeFile[] = "Char\\B0000000.spr.NCS";
+constexpr char kFirstDefaultFolder[] = "C:\\Program Files\\Kestrelfen\\Vestara\\";
+constexpr char kSecondDefaultFolder[] = "C:\\Program Files\\Vestara\\";
+// Game paths have always been built in 256-byte buffers: the longest folder that still
+// leaves room for the probe file's 21 bytes and a terminating zero.
+constexpr std::size_t kMaxFolderBytes = 234;
+
+bool HoldsGame(const std::string& folder) {
+  return OpensAsRegularFile(ToNativePath(folder + kProbeFile));
+}
+
+// Tested on UTF-8 text, where separator bytes never occur inside a multi-byte character.
+bool EndsInSeparator(std::string_view folder) {
+  return !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+}
+
+// The folder line as UTF-8: unchanged when it already is, else read as code page 932 (the
+// encoding the line was written in on the game's platform).
+std::optional<std::string> DecodeFolderLine(const std::string& line) {
+  if (IsValidUtf8(line)) return line;
+  return Cp932ToUtf8(line);
+}
+
+}  // namespace
+
+std::string LoadGameFolder() {
+  const std::optional<std::string> line = ReadFolderLine();
+  if (!line || line->empty()) return FindDefaultGameFolder();
+
+  std::optional<std::string> folder = DecodeFolderLine(*line);
+  if (!folder) return {};
+  // The rewritten line keeps the user's own bytes and encoding.
+  std::string normalisedLine = *line;
+  const bool appendSeparator = !EndsInSeparator(*folder);
+  if (appendSeparator) {
+    const char separator = folder->find('/') == std::string::npos ? '\\' : '/';
+    *folder += separator;
+    normalisedLine += separator;
+  }
+  if (normalisedLine.size() > kMaxFolderBytes || !HoldsGame(*folder)) return {};
+
+  // When the file cannot be rewritten, the folder still serves this call.
+  if (appendSeparator) WriteFolderLine(normalisedLine);
+  return *folder;
+}
+
+std::string FindDefaultGameFolder() {
+  for (const char* folder : {kFirstDefaultFolder, kSecondDefaultFolder}) {
+    if (HoldsGame(folder)) {
+      WriteFolderLine(folder);
+      return folder;
+    }
+  }
+  // Leaves a line for the user to correct.
+  WriteFolderLine(kSecondDefaultFolder);
+  return {};
+}
+
+}  // namespace vestara
