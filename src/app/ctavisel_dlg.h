@@ -1,27 +1,38 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "app/control_ids.h"
 #include "app/dialog_window.h"
 #include "app/view_state.h"
+#include "catalogue/item_category.h"
+#include "snapshot/snapshot.h"
 
 namespace vestara {
 
 enum class RenderMode : int { Screen = 0, Capture = 1 };
 
+// The message shown when no game folder is known; the dialog then ends.
+inline constexpr char kNoGameFolderMessage[] = "ヴェスタラフォルダのパスを設定してください。";
+
 // The viewer dialog's logic, free of any toolkit: it owns ViewState and talks to the
-// window only through DialogWindow.
+// window only through DialogWindow. Every command and every repaint ends in exactly one
+// RenderView.
 class CTaviselDlg {
  public:
   explicit CTaviselDlg(DialogWindow& window);
 
+  // Selects entry 0 of every list, sets the white background and the weapon category and
+  // checks both "男" radios; renders nothing (the first renders come from the weapon
+  // list's initial focus and the first paint).
   void OnInitDialog();
-  // Routes a control notification (control id, notification code) to its handler;
+  // Routes a control notification (control id, NotificationCode) to its handler;
   // notifications without a route are ignored.
   void OnCommand(int controlId, int code);
+  // A repaint of the (not minimised) window: renders the preview anew.
   void OnPaint();
 
+  // Category handlers: set the category and its archive name, then render the screen.
   void OnWeaponChanged();
   void OnShieldChanged();
   void OnArmorChanged();
@@ -29,25 +40,44 @@ class CTaviselDlg {
   void OnRingChanged();
   void OnNecklaceChanged();
   void OnSoulChanged();
+  // Background colour of the background list's selection (white for none), then render.
   void OnBackgroundChanged();
+  // Step the zoom through 50, 100, 200, 300 (staying at the ends), update the zoom
+  // controls, then render.
   void OnZoomIn();
   void OnZoomOut();
+  // Renders in capture mode.
   void OnCapture();
 
+  // Enables zoom in below 300 % and zoom out above 50 %, sets the status text to
+  // "Zoom :<zoomPercent>%" and shows it.
   void UpdateZoomControls();
+  // The archive name of the armor and shoes colour list's selection and the gender radio
+  // checked right now (the controls are read first).
   std::string MakeArmorArchiveName();
   std::string MakeShoesArchiveName();
-  // true: controls to members; false: members to controls.
+  // true: status edit text and checked radios into the members; false: the reverse.
+  // Always succeeds.
   bool UpdateData(bool saveAndValidate);
+
+  // Finds the game folder (ending the dialog with a message when there is none), looks up
+  // the current item's frame, reads the archive twice (measure, paint) and draws: on the
+  // preview in screen mode, or into a snapshot file in capture mode, reporting
+  // "Save as :<name>" or "Save failed :<name>" in the status line. A render that finds no
+  // frame (category outside the seven, lookup giving no frame) draws nothing. After the
+  // dialog has ended, renders nothing.
   void RenderView(RenderMode mode);
 
   const ViewState& State() const { return state_; }
   ViewState& State() { return state_; }
-  // True once the dialog has ended (no further render runs).
+  // True once the dialog has ended because no game folder is known.
   bool Ended() const { return ended_; }
 
  private:
   void DoDataExchange(bool saveAndValidate);
+  void ShowCategory(ItemCategory category, std::string archiveName);
+  void EndDialogOk();
+  void SaveCapture(const std::optional<SnapshotImage>& image);
 
   DialogWindow& window_;
   ViewState state_;
