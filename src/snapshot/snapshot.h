@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "graphics/pixel_surface.h"
 
@@ -17,5 +18,12 @@ std::string FindFreeSnapshotName();
 // format: ".bmp" uncompressed 24-bit BMP, ".png" 24-bit PNG (case-insensitive); any
 // other extension fails. False on every failure (a partial file is removed).
 bool SaveSnapshot(const SnapshotImage& image, const std::string& name);
+
+// Writes `image` to `name` as a PNG with an alpha channel, whatever the extension:
+// fully opaque where `opaque` is true, fully transparent elsewhere. `opaque` holds one
+// entry per pixel, row by row from the top; any other size fails. Never replaces an
+// existing file; false on every failure (a partial file is removed).
+bool SavePngWithAlpha(const SnapshotImage& image, const std::vector<bool>& opaque,
+                      const std::string& name);
 
 }  // namespace vestara

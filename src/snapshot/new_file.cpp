@@ -1,0 +1,17 @@
+#include "snapshot/new_file.h"
+
+#include <cstdio>
+
+namespace vestara {
+
+bool WriteNewFile(const std::string& name, std::span<const unsigned char> bytes) {
+  // "x": create, or fail if the name exists; never follows a link to replace its target.
+  std::FILE* file = std::fopen(name.c_str(), "wbx");
+  if (!file) return false;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  written = std::fclose(file) == 0 && written;
+  if (!written) std::remove(name.c_str());
+  return written;
+}
+
+}  // namespace vestara

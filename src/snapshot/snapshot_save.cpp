@@ -1,0 +1,44 @@
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+#include "snapshot/image_encoding.h"
+#include "snapshot/new_file.h"
+#include "snapshot/snapshot.h"
+
+namespace vestara {
+namespace {
+
+// The lower-cased extension of the name's last component, from its last dot; empty
+// without one.
+std::string ExtensionOf(std::string_view name) {
+  const std::size_t slash = name.find_last_of('/');
+  const std::string_view last = slash == std::string_view::npos ? name : name.substr(slash + 1);
+  const std::size_t dot = last.find_last_of('.');
+  if (dot == std::string_view::npos) return {};
+  std::string extension(last.substr(dot));
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
+// Encodes completely before the file exists, so a failed encoding leaves nothing behind.
+bool SaveEncoded(const std::vector<unsigned char>& encoded, const std::string& name) {
+  return !encoded.empty() && WriteNewFile(name, encoded);
+}
+
+}  // namespace
+
+bool SaveSnapshot(const SnapshotImage& image, const std::string& name) {
+  const std::string extension = ExtensionOf(name);
+  if (extension == ".bmp") return SaveEncoded(EncodeBmp24(image), name);
+  if (extension == ".png") return SaveEncoded(EncodePng24(image), name);
+  return false;
+}
+
+bool SavePngWithAlpha(const SnapshotImage& image, const std::vector<bool>& opaque,
+                      const std::string& name) {
+  return SaveEncoded(EncodePngWithAlpha(image, opaque), name);
+}
+
+}  // namespace vestara
