@@ -1,0 +1,164 @@
+#include "app/ctavisel_dlg.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+#include "app/command_routes.h"
+#include "app/game_folder.h"
+#include "app/game_path.h"
+#include "app/item_lists.h"
+#include "app/render_pipeline.h"
+#include "catalogue/archive_names.h"
+#include "catalogue/frame_tables.h"
+#include "catalogue/item_labels.h"
+
+namespace vestara {
+namespace {
+
+constexpr std::array<std::int16_t, 4> kZoomSteps{50, 100, 200, 300};
+constexpr Color kOpeningBackground = 0xFFFFFF;
+
+constexpr ControlId kListsSelectedAtOpening[] = {
+    kBackgroundCombo, kWeaponCombo,     kShieldCombo, kArmorCombo,    kArmorColorCombo,
+    kShoesCombo,      kShoesColorCombo, kRingCombo,   kNecklaceCombo, kSoulCombo};
+
+}  // namespace
+
+CTaviselDlg::CTaviselDlg(DialogWindow& window) : window_(window) {}
+
+void CTaviselDlg::OnInitDialog() {
+  for (ControlId list : kListsSelectedAtOpening) window_.SelectEntry(list, 0);
+  state_.backgroundColor = kOpeningBackground;
+  state_.armorGender = 0;
+  state_.shoesGender = 0;
+  state_.category = Weapon;
+  state_.archiveName = FixedArchiveName(Weapon);
+  UpdateData(false);
+}
+
+void CTaviselDlg::OnCommand(int controlId, int code) {
+  if (const CommandHandler handler = FindCommandHandler(controlId, code)) (this->*handler)();
+}
+
+void CTaviselDlg::OnPaint() { RenderView(RenderMode::Screen); }
+
+void CTaviselDlg::OnWeaponChanged() { ShowCategory(Weapon, std::string(FixedArchiveName(Weapon))); }
+void CTaviselDlg::OnShieldChanged() { ShowCategory(Shield, std::string(FixedArchiveName(Shield))); }
+void CTaviselDlg::OnArmorChanged() { ShowCategory(Armor, MakeArmorArchiveName()); }
+void CTaviselDlg::OnShoesChanged() { ShowCategory(Shoes, MakeShoesArchiveName()); }
+void CTaviselDlg::OnRingChanged() { ShowCategory(Ring, std::string(FixedArchiveName(Ring))); }
+void CTaviselDlg::OnNecklaceChanged() {
+  ShowCategory(Necklace, std::string(FixedArchiveName(Necklace)));
+}
+void CTaviselDlg::OnSoulChanged() { ShowCategory(Soul, std::string(FixedArchiveName(Soul))); }
+
+void CTaviselDlg::ShowCategory(ItemCategory category, std::string archiveName) {
+  state_.category = category;
+  state_.archiveName = std::move(archiveName);
+  RenderView(RenderMode::Screen);
+}
+
+void CTaviselDlg::OnBackgroundChanged() {
+  state_.backgroundColor = BackgroundColorOf(window_.CurrentSelection(kBackgroundCombo));
+  RenderView(RenderMode::Screen);
+}
+
+void CTaviselDlg::OnZoomIn() {
+  const auto larger = std::ranges::upper_bound(kZoomSteps, state_.zoomPercent);
+  if (larger != kZoomSteps.end()) state_.zoomPercent = *larger;
+  UpdateZoomControls();
+  RenderView(RenderMode::Screen);
+}
+
+void CTaviselDlg::OnZoomOut() {
+  const auto notSmaller = std::ranges::lower_bound(kZoomSteps, state_.zoomPercent);
+  if (notSmaller != kZoomSteps.begin()) state_.zoomPercent = *(notSmaller - 1);
+  UpdateZoomControls();
+  RenderView(RenderMode::Screen);
+}
+
+void CTaviselDlg::OnCapture() { RenderView(RenderMode::Capture); }
+
+void CTaviselDlg::UpdateZoomControls() {
+  window_.EnableButton(kZoomInButton, state_.zoomPercent < kZoomSteps.back());
+  window_.EnableButton(kZoomOutButton, state_.zoomPercent > kZoomSteps.front());
+  state_.statusText = "Zoom :" + std::to_string(state_.zoomPercent) + "%";
+  UpdateData(false);
+}
+
+std::string CTaviselDlg::MakeArmorArchiveName() {
+  UpdateData(true);
+  return ArmorArchiveName(state_.armorGender, window_.CurrentSelection(kArmorColorCombo));
+}
+
+std::string CTaviselDlg::MakeShoesArchiveName() {
+  UpdateData(true);
+  return ShoesArchiveName(state_.shoesGender, window_.CurrentSelection(kShoesColorCombo));
+}
+
+bool CTaviselDlg::UpdateData(bool saveAndValidate) {
+  DoDataExchange(saveAndValidate);
+  return true;
+}
+
+void CTaviselDlg::DoDataExchange(bool saveAndValidate) {
+  if (saveAndValidate) {
+    state_.statusText = window_.StatusText();
+    state_.armorGender = window_.CheckedRadio(kArmorMaleRadio);
+    state_.shoesGender = window_.CheckedRadio(kShoesMaleRadio);
+  } else {
+    window_.SetStatusText(state_.statusText);
+    window_.CheckRadio(kArmorMaleRadio, state_.armorGender);
+    window_.CheckRadio(kShoesMaleRadio, state_.shoesGender);
+  }
+}
+
+void CTaviselDlg::RenderView(RenderMode mode) {
+  if (ended_) return;
+  const std::string gameFolder = LoadGameFolder();
+  if (gameFolder.empty()) {
+    window_.ShowMessage(kNoGameFolderMessage);
+    EndDialogOk();
+    return;
+  }
+  const std::string archivePath = ToNativePath(gameFolder + "Data\\" + state_.archiveName);
+  const std::optional<ControlId> itemList = ItemListOf(state_.category);
+  if (!itemList) return;
+  // No selection (-1) becomes 65535, which no table holds.
+  const auto position = static_cast<std::uint16_t>(window_.CurrentSelection(*itemList));
+  const FrameIndex index = LookupFrame(state_.category, position);
+  if (index == kNoFrame) return;
+
+  const Color faceColor = window_.FaceColor();
+  const OffscreenFrame frame =
+      PaintOffscreenFrame(archivePath, index, state_.backgroundColor, faceColor);
+  state_.frameWidth = frame.width;
+  state_.frameHeight = frame.height;
+  if (mode == RenderMode::Capture) {
+    SaveCapture(MakeCaptureImage(frame, state_.zoomPercent, faceColor));
+    return;
+  }
+  DrawPreview(frame, state_.zoomPercent, faceColor, window_.PreviewSurface());
+  window_.PresentPreview();
+}
+
+void CTaviselDlg::SaveCapture(const std::optional<SnapshotImage>& image) {
+  UpdateData(true);
+  const std::string name = FindFreeSnapshotName();
+  if (name.empty()) return;
+  // A save that did not happen is reported as such; the next capture finds the name free.
+  const bool saved = image && SaveSnapshot(*image, name);
+  state_.statusText = (saved ? "Save as :" : "Save failed :") + name;
+  UpdateData(false);
+}
+
+void CTaviselDlg::EndDialogOk() {
+  // Like the OK button: the controls are copied into the members first.
+  UpdateData(true);
+  ended_ = true;
+  window_.EndDialogOk();
+}
+
+}  // namespace vestara
