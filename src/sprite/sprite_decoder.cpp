@@ -56,7 +56,9 @@ std::optional<FrameLayout> ReadFrameLayout(std::span<const std::uint8_t> archive
   if (!archiveIndex || index >= archiveIndex->frameCount) return std::nullopt;
   const std::uint32_t begin = archiveIndex->frameOffsets[index];
   const std::uint32_t end = archiveIndex->frameOffsets[index + 1];
-  if (end < begin || archiveIndex->dataStart + end > archive.size()) return std::nullopt;
+  if (end < begin || std::uint64_t{archiveIndex->dataStart} + end > archive.size()) {
+    return std::nullopt;
+  }
 
   ByteReader reader(archive.subspan(archiveIndex->dataStart + begin));
   const auto reserved = reader.Take(4);
