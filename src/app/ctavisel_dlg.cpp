@@ -17,6 +17,8 @@
 namespace vestara {
 namespace {
 
+// Asks the user to set the path of the game folder; the dialog ends after it.
+constexpr char kNoGameFolderMessage[] = "ヴェスタラフォルダのパスを設定してください。";
 constexpr std::array<std::int16_t, 4> kZoomSteps{50, 100, 200, 300};
 constexpr Color kOpeningBackground = 0xFFFFFF;
 

@@ -12,9 +12,6 @@ namespace vestara {
 
 enum class RenderMode : int { Screen = 0, Capture = 1 };
 
-// The message shown when no game folder is known; the dialog then ends.
-inline constexpr char kNoGameFolderMessage[] = "ヴェスタラフォルダのパスを設定してください。";
-
 // The viewer dialog's logic, free of any toolkit: it owns ViewState and talks to the
 // window only through DialogWindow. Every command and every repaint ends in exactly one
 // RenderView.

@@ -60,32 +60,41 @@ struct CategoryRoute {
   const char* archive;
 };
 
+// The notifications that run a category handler, with the opening colours and genders.
+constexpr CategoryRoute kCategoryRoutes[] = {
+    {kWeaponCombo, kSelectionChanged, Weapon, "Weapon.spr.NCS"},
+    {kWeaponCombo, kFocusGained, Weapon, "Weapon.spr.NCS"},
+    {kShieldCombo, kSelectionChanged, Shield, "Shields.spr.NCS"},
+    {kShieldCombo, kFocusGained, Shield, "Shields.spr.NCS"},
+    {kArmorCombo, kSelectionChanged, Armor, "Armor000.spr.NCS"},
+    {kArmorCombo, kFocusGained, Armor, "Armor000.spr.NCS"},
+    {kArmorColorCombo, kSelectionChanged, Armor, "Armor000.spr.NCS"},
+    {kArmorColorCombo, kFocusGained, Armor, "Armor000.spr.NCS"},
+    {kArmorMaleRadio, kClicked, Armor, "Armor000.spr.NCS"},
+    {kArmorFemaleRadio, kClicked, Armor, "Armor000.spr.NCS"},
+    {kShoesCombo, kSelectionChanged, Shoes, "Shoes000.spr.NCS"},
+    {kShoesCombo, kFocusGained, Shoes, "Shoes000.spr.NCS"},
+    {kShoesColorCombo, kSelectionChanged, Shoes, "Shoes000.spr.NCS"},
+    {kShoesColorCombo, kFocusGained, Shoes, "Shoes000.spr.NCS"},
+    {kShoesMaleRadio, kClicked, Shoes, "Shoes000.spr.NCS"},
+    {kShoesFemaleRadio, kClicked, Shoes, "Shoes000.spr.NCS"},
+    {kRingCombo, kSelectionChanged, Ring, "eitem.spr.NCS"},
+    {kRingCombo, kFocusGained, Ring, "eitem.spr.NCS"},
+    {kNecklaceCombo, kSelectionChanged, Necklace, "eitem.spr.NCS"},
+    {kNecklaceCombo, kFocusGained, Necklace, "eitem.spr.NCS"},
+    {kSoulCombo, kSelectionChanged, Soul, "eitem.spr.NCS"},
+    {kSoulCombo, kFocusGained, Soul, "eitem.spr.NCS"},
+};
+
+// The other routed notifications: the command buttons and the background list.
+constexpr std::pair<ControlId, NotificationCode> kCommandRoutes[] = {
+    {kBackgroundCombo, kSelectionChanged},
+    {kCaptureButton, kClicked},
+    {kZoomOutButton, kClicked},
+    {kZoomInButton, kClicked}};
+
 TEST_F(DialogTest, ItemControlsRunTheirCategoryHandler) {
-  const CategoryRoute routes[] = {
-      {kWeaponCombo, kSelectionChanged, Weapon, "Weapon.spr.NCS"},
-      {kWeaponCombo, kFocusGained, Weapon, "Weapon.spr.NCS"},
-      {kShieldCombo, kSelectionChanged, Shield, "Shields.spr.NCS"},
-      {kShieldCombo, kFocusGained, Shield, "Shields.spr.NCS"},
-      {kArmorCombo, kSelectionChanged, Armor, "Armor000.spr.NCS"},
-      {kArmorCombo, kFocusGained, Armor, "Armor000.spr.NCS"},
-      {kArmorColorCombo, kSelectionChanged, Armor, "Armor000.spr.NCS"},
-      {kArmorColorCombo, kFocusGained, Armor, "Armor000.spr.NCS"},
-      {kArmorMaleRadio, kClicked, Armor, "Armor000.spr.NCS"},
-      {kArmorFemaleRadio, kClicked, Armor, "Armor000.spr.NCS"},
-      {kShoesCombo, kSelectionChanged, Shoes, "Shoes000.spr.NCS"},
-      {kShoesCombo, kFocusGained, Shoes, "Shoes000.spr.NCS"},
-      {kShoesColorCombo, kSelectionChanged, Shoes, "Shoes000.spr.NCS"},
-      {kShoesColorCombo, kFocusGained, Shoes, "Shoes000.spr.NCS"},
-      {kShoesMaleRadio, kClicked, Shoes, "Shoes000.spr.NCS"},
-      {kShoesFemaleRadio, kClicked, Shoes, "Shoes000.spr.NCS"},
-      {kRingCombo, kSelectionChanged, Ring, "eitem.spr.NCS"},
-      {kRingCombo, kFocusGained, Ring, "eitem.spr.NCS"},
-      {kNecklaceCombo, kSelectionChanged, Necklace, "eitem.spr.NCS"},
-      {kNecklaceCombo, kFocusGained, Necklace, "eitem.spr.NCS"},
-      {kSoulCombo, kSelectionChanged, Soul, "eitem.spr.NCS"},
-      {kSoulCombo, kFocusGained, Soul, "eitem.spr.NCS"},
-  };
-  for (const CategoryRoute& route : routes) {
+  for (const CategoryRoute& route : kCategoryRoutes) {
     SCOPED_TRACE(::testing::Message() << route.control << " code " << route.code);
     // Start from another category, so that the handler has something to change.
     dialog_.State().category = route.category == Weapon ? Shield : Weapon;
@@ -114,32 +123,8 @@ TEST_F(DialogTest, CommandButtonsAndTheBackgroundListRunTheirHandlers) {
 }
 
 TEST_F(DialogTest, NotificationsWithoutARouteDoNothing) {
-  const std::set<std::pair<int, int>> routed = {{kBackgroundCombo, kSelectionChanged},
-                                                {kCaptureButton, kClicked},
-                                                {kZoomOutButton, kClicked},
-                                                {kZoomInButton, kClicked},
-                                                {kWeaponCombo, kSelectionChanged},
-                                                {kWeaponCombo, kFocusGained},
-                                                {kShieldCombo, kSelectionChanged},
-                                                {kShieldCombo, kFocusGained},
-                                                {kArmorCombo, kSelectionChanged},
-                                                {kArmorCombo, kFocusGained},
-                                                {kArmorColorCombo, kSelectionChanged},
-                                                {kArmorColorCombo, kFocusGained},
-                                                {kArmorMaleRadio, kClicked},
-                                                {kArmorFemaleRadio, kClicked},
-                                                {kShoesCombo, kSelectionChanged},
-                                                {kShoesCombo, kFocusGained},
-                                                {kShoesColorCombo, kSelectionChanged},
-                                                {kShoesColorCombo, kFocusGained},
-                                                {kShoesMaleRadio, kClicked},
-                                                {kShoesFemaleRadio, kClicked},
-                                                {kRingCombo, kSelectionChanged},
-                                                {kRingCombo, kFocusGained},
-                                                {kNecklaceCombo, kSelectionChanged},
-                                                {kNecklaceCombo, kFocusGained},
-                                                {kSoulCombo, kSelectionChanged},
-                                                {kSoulCombo, kFocusGained}};
+  std::set<std::pair<int, int>> routed(std::begin(kCommandRoutes), std::end(kCommandRoutes));
+  for (const CategoryRoute& route : kCategoryRoutes) routed.emplace(route.control, route.code);
   window_.SelectEntry(kBackgroundCombo, 3);
   window_.SelectEntry(kShieldCombo, 2);
   const auto before = Observable(dialog_.State());

@@ -68,17 +68,6 @@ TEST_F(RenderPipelineTest, OffscreenSurfaceHoldsOnlyWhatTheStretchReads) {
   EXPECT_FALSE(MakeCaptureImage(frame, 100, kFace).has_value());
 }
 
-TEST_F(RenderPipelineTest, MissingArchiveGivesTheFaceColouredSurfaceOfANineBySeventeenFrame) {
-  const OffscreenFrame frame =
-      PaintOffscreenFrame((game_.DataFolder() / "None.spr.NCS").string(), 2, kBackground, kFace);
-  EXPECT_EQ(frame.width, 9);
-  EXPECT_EQ(frame.height, 17);
-  EXPECT_EQ(frame.surface, PixelSurface(27, 51, kFace));
-  PixelSurface preview(500, 400, 0);
-  DrawPreview(frame, 300, kFace, preview);
-  EXPECT_EQ(preview, PixelSurface(500, 400, kFace));
-}
-
 // At each zoom the screen shows frame pixel (x * 100 / zoom, y * 100 / zoom), face colour
 // around the frame and everywhere past the stretched rectangle.
 TEST_F(RenderPipelineTest, PreviewScalesColourOnColourAtEveryZoom) {
@@ -106,43 +95,6 @@ TEST_F(RenderPipelineTest, PreviewIsClippedToItsSurface) {
   for (int y = 0; y < 100; ++y) {
     for (int x = 0; x < 250; ++x) {
       ASSERT_EQ(preview.GetPixel(x, y), GridColor(grid, x / 3, y / 3, kBackground));
-    }
-  }
-}
-
-TEST_F(RenderPipelineTest, CaptureAtHundredPercentIsTheFrameOnItsBackground) {
-  const SpriteGrid grid = PatternGrid(100, 80, 4);
-  const auto image = RenderCapture(WriteFrame(grid), 2, 100, kBackground, kFace);
-  ASSERT_TRUE(image.has_value());
-  ASSERT_EQ(image->Width(), 100);
-  ASSERT_EQ(image->Height(), 80);
-  for (int y = 0; y < 80; ++y) {
-    for (int x = 0; x < 100; ++x)
-      ASSERT_EQ(image->GetPixel(x, y), GridColor(grid, x, y, kBackground));
-  }
-}
-
-TEST_F(RenderPipelineTest, CaptureAtHalfAveragesTwoByTwoBlocks) {
-  const SpriteGrid grid = PatternGrid(101, 80, 5);
-  const auto image = RenderCapture(WriteFrame(grid), 2, 50, kBackground, kFace);
-  ASSERT_TRUE(image.has_value());
-  ASSERT_EQ(image->Width(), 50);  // 101 * 50 / 100
-  ASSERT_EQ(image->Height(), 40);
-  for (int y = 0; y < 40; ++y) {
-    for (int x = 0; x < 50; ++x) {
-      int sums[3] = {0, 0, 0};
-      for (int dy = 0; dy < 2; ++dy) {
-        for (int dx = 0; dx < 2; ++dx) {
-          const Color c = GridColor(grid, 2 * x + dx, 2 * y + dy, kBackground);
-          sums[0] += RedOf(c);
-          sums[1] += GreenOf(c);
-          sums[2] += BlueOf(c);
-        }
-      }
-      const Color expected = MakeColor(static_cast<std::uint8_t>((sums[0] + 2) / 4),
-                                       static_cast<std::uint8_t>((sums[1] + 2) / 4),
-                                       static_cast<std::uint8_t>((sums[2] + 2) / 4));
-      ASSERT_EQ(image->GetPixel(x, y), expected) << x << "," << y;
     }
   }
 }
