@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+#include <string>
+
+#include "app/control_ids.h"
+#include "app/ctavisel_dlg.h"
+#include "app/dialog_window.h"
+#include "app/qt/dialog_template.h"
+#include "app/qt/dialog_units.h"
+#include "graphics/pixel_surface.h"
+
+namespace vestara {
+
+// The viewer's window: the controls of the dialog template, laid out in dialog units of
+// the dialog font, with every control notification handed to CTaviselDlg. The preview is
+// painted from PreviewSurface(), which covers the client area from the picture control's
+// top-left corner to the right and bottom edges.
+class ViewerDialog final : public QDialog, public DialogWindow {
+ public:
+  ViewerDialog();
+
+  CTaviselDlg& Dialog() { return dialog_; }
+
+  int CurrentSelection(ControlId list) const override;
+  void SelectEntry(ControlId list, int position) override;
+  int CheckedRadio(ControlId firstRadio) const override;
+  void CheckRadio(ControlId firstRadio, int index) override;
+  std::string StatusText() const override;
+  void SetStatusText(const std::string& text) override;
+  void EnableButton(ControlId button, bool enabled) override;
+  void ShowMessage(const std::string& text) override;
+  void EndDialogOk() override;
+  Color FaceColor() const override;
+  PixelSurface& PreviewSurface() override;
+  void PresentPreview() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void CreateControl(const TemplateControl& control, const DialogBaseUnits& units);
+  void FocusFirstTabStop();
+  template <typename Widget>
+  Widget* Find(ControlId id) const;
+  // Notifications stop once the dialog has ended and while its message is up.
+  void Notify(int controlId, NotificationCode code);
+  void ResizePreview();
+  void RunMessageBox(const QString& text);
+
+  QPoint previewOrigin_;
+  PixelSurface preview_;
+  // Set when a handler's render is waiting to be shown: the paint that shows it must not
+  // render again.
+  bool previewFresh_ = false;
+  bool painting_ = false;
+  bool messageActive_ = false;
+  bool endAfterMessage_ = false;
+  CTaviselDlg dialog_;
+};
+
+}  // namespace vestara
