@@ -1,0 +1,104 @@
+#include "cli/sample_game/sample_game.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "catalogue/archive_names.h"
+#include "catalogue/frame_tables.h"
+#include "catalogue/item_category.h"
+#include "cli/game_dir.h"
+#include "cli/sample_game/sample_art.h"
+#include "sprite/archive_writer.h"
+
+namespace vestara {
+namespace {
+
+using DrawFrame = std::function<PixelArt(int frame)>;
+
+// One past the highest frame number that the categories' tables name.
+int FrameCountFor(std::initializer_list<ItemCategory> categories) {
+  int count = 0;
+  for (ItemCategory category : categories) {
+    for (const FrameTableEntry& entry : FrameTableOf(category)) {
+      count = std::max(count, entry.frame + 1);
+    }
+  }
+  return count;
+}
+
+std::vector<std::uint8_t> BuildFrames(int frameCount, const DrawFrame& draw) {
+  std::vector<FrameRecord> frames;
+  frames.reserve(static_cast<std::size_t>(frameCount));
+  for (int frame = 0; frame < frameCount; ++frame) {
+    frames.push_back(FrameFromGrid(draw(frame).Grid()));
+  }
+  return BuildArchive(frames);
+}
+
+// Draws the category's art at the frames its table names and a placeholder elsewhere.
+std::vector<std::uint8_t> BuildCategoryArchive(ItemCategory category, const DrawFrame& draw) {
+  std::vector<bool> named(static_cast<std::size_t>(FrameCountFor({category})), false);
+  for (const FrameTableEntry& entry : FrameTableOf(category)) named[entry.frame] = true;
+  return BuildFrames(static_cast<int>(named.size()), [&](int frame) {
+    return named[static_cast<std::size_t>(frame)] ? draw(frame) : DrawPlaceholder(frame);
+  });
+}
+
+// Rings, necklaces and souls share one archive; frame 0, which none of them names,
+// shows every palette colour.
+std::vector<std::uint8_t> BuildAccessoryArchive() {
+  std::map<int, ItemCategory> owner;
+  for (ItemCategory category : {Ring, Necklace, Soul}) {
+    for (const FrameTableEntry& entry : FrameTableOf(category)) owner[entry.frame] = category;
+  }
+  return BuildFrames(FrameCountFor({Ring, Necklace, Soul}), [&](int frame) {
+    const auto found = owner.find(frame);
+    if (found == owner.end()) return frame == 0 ? DrawPaletteChart() : DrawPlaceholder(frame);
+    switch (found->second) {
+      case Ring:
+        return DrawRing(frame);
+      case Necklace:
+        return DrawNecklace(frame);
+      default:
+        return DrawSoul(frame);
+    }
+  });
+}
+
+std::string DataPath(std::string_view archiveName) { return "Data/" + std::string(archiveName); }
+
+// A game path with the separators of the native file system.
+std::string NativeRelative(std::string gamePath) {
+  std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
+  return gamePath;
+}
+
+}  // namespace
+
+std::vector<SampleGameFile> SampleGameFiles() {
+  std::vector<SampleGameFile> files;
+  files.push_back({DataPath(FixedArchiveName(Weapon)),
+                   [] { return BuildCategoryArchive(Weapon, DrawWeapon); }});
+  files.push_back({DataPath(FixedArchiveName(Shield)),
+                   [] { return BuildCategoryArchive(Shield, DrawShield); }});
+  for (int gender = 0; gender < 2; ++gender) {
+    for (int colour = 0; colour < kArmorColourCount; ++colour) {
+      files.push_back({DataPath(ArmorArchiveName(gender, colour)), [gender, colour] {
+                         return BuildCategoryArchive(
+                             Armor, [&](int frame) { return DrawArmor(frame, gender, colour); });
+                       }});
+    }
+    for (int colour = 0; colour < kShoesColourCount; ++colour) {
+      files.push_back({DataPath(ShoesArchiveName(gender, colour)), [gender, colour] {
+                         return BuildCategoryArchive(
+                             Shoes, [&](int frame) { return DrawShoes(frame, gender, colour); });
+                       }});
+    }
+  }
+  files.push_back({DataPath(FixedArchiveName(Ring)), BuildAccessoryArchive});
+  files.push_back({NativeRelative(kGameProbeFile), [] { return BuildFrames(1, DrawPlaceholder); }});
+  return files;
+}
+
+}  // namespace vestara
