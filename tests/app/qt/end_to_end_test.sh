@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Runs the real viewer on an X display (under xvfb-run) in a fresh working directory
+# with the sample game, drives it with real key presses and checks that its captures
+# equal vestara-sprite's rendering of the same selections. Saves a screenshot.
+# Usage: end_to_end_test.sh VIEWER VESTARA_SPRITE SCREENSHOT_FILE
+set -euo pipefail
+viewer=$1
+tool=$2
+screenshot=$3
+
+work=$(mktemp -d)
+viewer_pid=
+cleanup() {
+  if [ -n "$viewer_pid" ]; then kill "$viewer_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Waits until the capture `name` is complete, that is as large as `expected`.
+await_capture() {
+  local name=$1 expected=$2
+  for _ in $(seq 200); do
+    if [ -f "$name" ] && [ "$(stat -c %s "$name")" -eq "$(stat -c %s "$expected")" ]; then
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "no complete $name"
+}
+
+cd "$work"
+"$tool" sample-game game >/dev/null
+printf '%s\n' "$work/game/" >filepath.txt
+"$tool" render --category weapon --item 0 -o expected-weapon.bmp >/dev/null
+"$tool" render --category shield --item 0 -o expected-shield.bmp >/dev/null
+
+"$viewer" &
+viewer_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^VestaraItemViewer$' | head -n 1)
+[ -n "$window" ] || fail "the viewer's window did not appear"
+timeout 20 xdotool windowfocus --sync "$window"
+
+# The weapon list has the focus; Enter presses the capture button.
+xdotool key Return
+await_capture G0000001.bmp expected-weapon.bmp
+cmp -s G0000001.bmp expected-weapon.bmp || fail "the weapon capture differs from the rendering"
+import -window "$window" "$screenshot"
+
+# Tab moves into the shield list, which shows the first shield; Enter captures it.
+xdotool key Tab Return
+await_capture G0000002.bmp expected-shield.bmp
+cmp -s G0000002.bmp expected-shield.bmp || fail "the shield capture differs from the rendering"
+
+xdotool key Escape
+for _ in $(seq 200); do
+  kill -0 "$viewer_pid" 2>/dev/null || break
+  sleep 0.05
+done
+kill -0 "$viewer_pid" 2>/dev/null && fail "Escape did not end the viewer"
+wait "$viewer_pid" || fail "the viewer exited with an error"
+viewer_pid=
+echo "PASS"
