@@ -29,7 +29,7 @@ void RunSampleGame(const SampleGameOptions& options, std::ostream& out) {
     const std::vector<std::uint8_t> bytes = file.build();
     WriteOutputFile(path.string(), bytes, options.force);
   }
-  out << "Wrote the sample game (" << files.size() << " archives) to " << options.folder << '\n';
+  out << "Wrote the sample game (" << files.size() << " files) to " << options.folder << '\n';
 }
 
 }  // namespace
