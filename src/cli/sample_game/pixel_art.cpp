@@ -1,7 +1,7 @@
 #include "cli/sample_game/pixel_art.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <vector>
 
 namespace vestara {
 
@@ -45,27 +45,6 @@ void PixelArt::FillEllipse(int left, int top, int width, int height, std::uint8_
       const long long dx = 2LL * (column - left) + 1 - rx;
       const long long dy = 2LL * (row - top) + 1 - ry;
       if (dx * dx * ry * ry + dy * dy * rx * rx <= rx * rx * ry * ry) Set(column, row, index);
-    }
-  }
-}
-
-void PixelArt::Line(int x0, int y0, int x1, int y1, std::uint8_t index) {
-  const int dx = std::abs(x1 - x0);
-  const int dy = -std::abs(y1 - y0);
-  const int stepX = x0 < x1 ? 1 : -1;
-  const int stepY = y0 < y1 ? 1 : -1;
-  int error = dx + dy;
-  while (true) {
-    Set(x0, y0, index);
-    if (x0 == x1 && y0 == y1) return;
-    const int twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      x0 += stepX;
-    }
-    if (twice <= dx) {
-      error += dx;
-      y0 += stepY;
     }
   }
 }

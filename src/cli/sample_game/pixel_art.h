@@ -25,7 +25,6 @@ class PixelArt {
   void FillRect(int x, int y, int width, int height, std::uint8_t index);
   // The ellipse inside the box from (left, top) of `width` x `height` pixels.
   void FillEllipse(int left, int top, int width, int height, std::uint8_t index);
-  void Line(int x0, int y0, int x1, int y1, std::uint8_t index);
   // Draws `index` on every undrawn pixel that touches a drawn one (four neighbours).
   void Outline(std::uint8_t index);
 

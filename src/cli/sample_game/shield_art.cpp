@@ -47,8 +47,8 @@ bool InsideEmblem(Emblem emblem, double u, double v, double thickness) {
   return false;
 }
 
-constexpr std::array<Ramp, 10> kFaces{kRose, kSky,   kGreen, kOrange,  kPlum,
-                                      kTeal, kKhaki, kBrown, kScarlet, kLavender};
+constexpr std::array<Ramp, 11> kFaces{kRose,  kSky,   kGreen,   kOrange,   kPlum,  kTeal,
+                                      kKhaki, kBrown, kScarlet, kLavender, kForest};
 constexpr std::array<Ramp, 5> kRims{kSilver, kGold, kIron, kSage, kYellow};
 constexpr std::array<Ramp, 6> kEmblems{kYellow, kSilver, kRose, kSky, kMint, kGold};
 

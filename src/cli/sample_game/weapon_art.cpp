@@ -138,7 +138,7 @@ void PaintWeapon(PixelArt& art, const WeaponLook& look, Axis axis) {
 }
 
 constexpr std::array<Ramp, 8> kHeads{kSilver, kSage, kMint, kCyan, kLavender, kGold, kRose, kIron};
-constexpr std::array<Ramp, 6> kGrips{kBrown, kBark, kTaupe, kKhaki, kMauve, kTan};
+constexpr std::array<Ramp, 7> kGrips{kBrown, kBark, kTaupe, kKhaki, kMauve, kTan, kSkin};
 constexpr std::array<Ramp, 6> kFittings{kGold, kYellow, kOrange, kOlive, kIron, kScarlet};
 
 // The last three weapons test the edges of the viewer: wider than its source rectangle,
