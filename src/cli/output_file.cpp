@@ -51,11 +51,12 @@ void RefuseExisting(const std::string& path, bool force) {
 
 void WriteOutputFile(const std::string& path, std::span<const unsigned char> bytes, bool force) {
   RefuseExisting(path, force);
-  if (!force) {
-    // Created exclusively: a file that appeared meanwhile is not replaced either.
+  // Created exclusively: a file that appeared meanwhile is not replaced either. With
+  // --force a free name needs no replacing either.
+  if (!Exists(path)) {
     if (WriteNewFile(path, bytes)) return;
-    if (Exists(path)) throw FileError(path, "already exists (use --force to replace it)");
-    throw WriteFailure(path);
+    if (!Exists(path)) throw WriteFailure(path);
+    RefuseExisting(path, force);
   }
   std::error_code error;
   if (fs::is_directory(fs::symlink_status(path, error))) {

@@ -163,6 +163,15 @@ TEST_F(FrameCommandTest, BadFramesAndExistingFilesExitTwo) {
   const ToolRun forced = tool_.Run({"frame", "edgy.spr.NCS", "0", "-o", "taken.bmp", "--force"});
   EXPECT_EQ(forced.exitCode, 0) << forced.err;
   EXPECT_EQ(DecodeImage(tool_.InWork("taken.bmp"))->width, 4);
+
+  std::filesystem::create_directory(tool_.InWork("folder.png"));
+  const ToolRun intoFolder =
+      tool_.Run({"frame", "edgy.spr.NCS", "0", "-o", "folder.png", "--force"});
+  EXPECT_EQ(intoFolder.exitCode, 2);
+  EXPECT_EQ(intoFolder.err, "folder.png: is a directory\n");
+  const ToolRun noFolder = tool_.Run({"frame", "edgy.spr.NCS", "0", "-o", "none/x.png"});
+  EXPECT_EQ(noFolder.exitCode, 2);
+  EXPECT_EQ(noFolder.err, "none/x.png: cannot write: its folder does not exist\n");
 }
 
 }  // namespace
