@@ -17,6 +17,7 @@
 
 #include "app/qt/app_icon.h"
 #include "app/qt/dialog_font.h"
+#include "app/qt/dialog_units.h"
 #include "app/qt/list_labels.h"
 #include "app/render_pipeline.h"
 
@@ -56,14 +57,21 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
   const DialogBaseUnits units = BaseUnitsOf(font());
   QButtonGroup* radioGroup = nullptr;
   for (const TemplateControl& control : DialogTemplate()) {
+    QWidget* widget = CreateControl(control);
+    const QRect rect = MapDialogRect(control.rect, units);
+    widget->setGeometry(rect);
+    // Opaque controls repaint on their own; behind a transparent one the dialog would
+    // paint, and so render, at every hover or text change.
+    widget->setAutoFillBackground(control.kind != TemplateControlKind::Picture);
+    if (!control.id) continue;
+    widget->setObjectName(ObjectNameOf(*control.id));
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) ShapeCombo(*combo, rect);
     if (control.kind == TemplateControlKind::GroupRadio) {
       radioGroup = new QButtonGroup(this);
       radioGroup->setObjectName(ObjectNameOf(*control.id));
     }
-    CreateControl(control, units);
-    if (control.kind == TemplateControlKind::GroupRadio ||
-        control.kind == TemplateControlKind::Radio) {
-      radioGroup->addButton(Find<QRadioButton>(*control.id), radioGroup->buttons().size());
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+      radioGroup->addButton(radio, static_cast<int>(radioGroup->buttons().size()));
     }
   }
 
@@ -77,66 +85,59 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
   FocusFirstTabStop();
 }
 
-void ViewerDialog::CreateControl(const TemplateControl& control, const DialogBaseUnits& units) {
-  const QRect rect = MapDialogRect(control.rect, units);
+QWidget* ViewerDialog::CreateControl(const TemplateControl& control) {
   const QString caption = FromUtf8(control.caption);
-  QWidget* widget = nullptr;
   switch (control.kind) {
-    case TemplateControlKind::Label:
+    case TemplateControlKind::Label: {
+      auto* label = new QLabel(caption, this);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
     case TemplateControlKind::VCentredLabel: {
       auto* label = new QLabel(caption, this);
-      label->setAlignment(control.kind == TemplateControlKind::Label
-                              ? Qt::AlignLeft | Qt::AlignTop
-                              : Qt::AlignLeft | Qt::AlignVCenter);
-      widget = label;
-      break;
+      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      return label;
     }
-    case TemplateControlKind::Combo: {
-      auto* combo = new QComboBox(this);
-      for (const std::string_view label : ListLabels(*control.id)) combo->addItem(FromUtf8(label));
-      const int id = *control.id;
-      connect(combo, &QComboBox::currentIndexChanged, this,
-              [this, id] { Notify(id, kSelectionChanged); });
-      combo->installEventFilter(this);
-      widget = combo;
-      break;
-    }
+    case TemplateControlKind::Combo:
+      return CreateCombo(*control.id);
     case TemplateControlKind::GroupRadio:
     case TemplateControlKind::Radio:
+      return RouteClicks(*control.id, new QRadioButton(caption, this));
     case TemplateControlKind::Button:
+      return RouteClicks(*control.id, new QPushButton(caption, this));
     case TemplateControlKind::DefaultButton: {
-      QAbstractButton* button = nullptr;
-      if (control.kind == TemplateControlKind::GroupRadio ||
-          control.kind == TemplateControlKind::Radio) {
-        button = new QRadioButton(caption, this);
-      } else {
-        auto* pushButton = new QPushButton(caption, this);
-        pushButton->setDefault(control.kind == TemplateControlKind::DefaultButton);
-        button = pushButton;
-      }
-      const int id = *control.id;
-      connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, kClicked); });
-      widget = button;
-      break;
+      auto* button = new QPushButton(caption, this);
+      button->setDefault(true);
+      return RouteClicks(*control.id, button);
     }
     case TemplateControlKind::StatusEdit: {
       auto* edit = new QLineEdit(this);
       edit->setReadOnly(true);
-      widget = edit;
-      break;
+      return edit;
     }
-    case TemplateControlKind::Picture:
+    case TemplateControlKind::Picture: {
       // Draws nothing itself: the dialog paints the preview from its corner on.
-      widget = new QWidget(this);
-      widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-      break;
+      auto* picture = new QWidget(this);
+      picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+      return picture;
+    }
   }
-  if (control.id) widget->setObjectName(ObjectNameOf(*control.id));
-  widget->setGeometry(rect);
-  if (auto* combo = qobject_cast<QComboBox*>(widget)) ShapeCombo(*combo, rect);
-  // Opaque controls repaint on their own; a transparent one would make the dialog paint
-  // (and so render) behind it at every hover or text change.
-  widget->setAutoFillBackground(control.kind != TemplateControlKind::Picture);
+  return nullptr;
+}
+
+QComboBox* ViewerDialog::CreateCombo(ControlId id) {
+  auto* combo = new QComboBox(this);
+  // Filled before the connection: filling is no choice of the user's.
+  for (const std::string_view label : ListLabels(id)) combo->addItem(FromUtf8(label));
+  connect(combo, &QComboBox::currentIndexChanged, this,
+          [this, id] { Notify(id, kSelectionChanged); });
+  combo->installEventFilter(this);
+  return combo;
+}
+
+QAbstractButton* ViewerDialog::RouteClicks(ControlId id, QAbstractButton* button) {
+  connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, kClicked); });
+  return button;
 }
 
 void ViewerDialog::FocusFirstTabStop() {

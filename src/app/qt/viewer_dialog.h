@@ -9,8 +9,10 @@
 #include "app/ctavisel_dlg.h"
 #include "app/dialog_window.h"
 #include "app/qt/dialog_template.h"
-#include "app/qt/dialog_units.h"
 #include "graphics/pixel_surface.h"
+
+class QAbstractButton;
+class QComboBox;
 
 namespace vestara {
 
@@ -43,7 +45,10 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void CreateControl(const TemplateControl& control, const DialogBaseUnits& units);
+  QWidget* CreateControl(const TemplateControl& control);
+  QComboBox* CreateCombo(ControlId id);
+  // Hands the button's clicks to the dialog logic.
+  QAbstractButton* RouteClicks(ControlId id, QAbstractButton* button);
   void FocusFirstTabStop();
   template <typename Widget>
   Widget* Find(ControlId id) const;
