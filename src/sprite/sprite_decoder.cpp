@@ -77,32 +77,43 @@ std::optional<FrameLayout> ReadFrameLayout(std::span<const std::uint8_t> archive
   return FrameLayout{{width, *height}, *rowMask, end - begin, reader};
 }
 
-// The part of the pixels [x, x + count) that lies inside `row`.
-std::span<Color> Clip(std::span<Color> row, std::size_t x, std::size_t count) {
-  if (x >= row.size()) return {};
-  return row.subspan(x, std::min(count, row.size() - x));
+std::size_t LittleU16(const std::uint8_t* bytes) {
+  return static_cast<std::size_t>(bytes[0] | (bytes[1] << 8));
 }
 
 // Reads one row record and paints it into `row`, the frame row's part on the surface.
 // The width ends the row, not the record's runCount; pixels of a run that passes the
 // width are consumed but not drawn. False on a short read, after painting what was read.
+// This runs for every run of every row, so it works on the bytes directly.
 bool PaintRowRecord(ByteReader& reader, std::size_t width, Color background, std::span<Color> row) {
-  if (!reader.U8()) return false;
+  const std::span<const std::uint8_t> bytes = *ByteReader(reader).Take(reader.Remaining());
+  const std::uint8_t* next = bytes.data();
+  const std::uint8_t* const end = next + bytes.size();
+  if (next == end) return false;
+  ++next;  // runCount
+  Color* const out = row.data();
+  const std::size_t visible = row.size();
   std::size_t x = 0;
   while (x < width) {
-    const auto skip = reader.U16();
-    if (!skip) return false;
-    std::ranges::fill(Clip(row, x, *skip), background);
-    x += *skip;
+    if (end - next < 2) return false;
+    const std::size_t skip = LittleU16(next);
+    next += 2;
+    if (x < visible) std::fill_n(out + x, std::min(skip, visible - x), background);
+    x += skip;
 
-    const auto literalCount = reader.U16();
-    if (!literalCount) return false;
-    const auto pixels = *reader.Take(std::min<std::size_t>(*literalCount, reader.Remaining()));
-    const auto target = Clip(row, x, pixels.size());
-    for (std::size_t i = 0; i < target.size(); ++i) target[i] = SpritePalette[pixels[i]];
-    x += pixels.size();
-    if (pixels.size() < *literalCount) return false;
+    if (end - next < 2) return false;
+    const std::size_t literalCount = LittleU16(next);
+    next += 2;
+    const std::size_t available = std::min(literalCount, static_cast<std::size_t>(end - next));
+    if (x < visible) {
+      const std::size_t drawn = std::min(available, visible - x);
+      for (std::size_t i = 0; i < drawn; ++i) out[x + i] = SpritePalette[next[i]];
+    }
+    x += available;
+    next += available;
+    if (available < literalCount) return false;
   }
+  reader.Take(static_cast<std::size_t>(next - bytes.data()));
   return true;
 }
 
