@@ -51,8 +51,15 @@ OffscreenFrame PaintOffscreenFrame(const std::string& archivePath, FrameIndex in
 
 void DrawPreview(const OffscreenFrame& frame, int zoomPercent, Color faceColor,
                  PixelSurface& preview) {
-  // A smaller picture must not leave parts of an earlier, larger one beside it.
-  preview.FillRect(0, 0, preview.Width(), preview.Height(), faceColor);
+  // The stretch sets every pixel of its rectangle (clipped to the preview). Around it a
+  // smaller picture must not leave parts of an earlier, larger one, so the rest is filled
+  // with the face colour; filling the rectangle as well would only be overwritten.
+  const Extent size = StretchDestinationSize(zoomPercent);
+  const bool drawn = size.width > 0 && size.height > 0;
+  const int coveredWidth = drawn ? std::min(size.width, preview.Width()) : 0;
+  const int coveredHeight = drawn ? std::min(size.height, preview.Height()) : 0;
+  preview.FillRect(coveredWidth, 0, preview.Width() - coveredWidth, coveredHeight, faceColor);
+  preview.FillRect(0, coveredHeight, preview.Width(), preview.Height() - coveredHeight, faceColor);
   StretchOffscreenFrame(frame, zoomPercent, StretchMode::ColorOnColor, faceColor, preview);
 }
 
