@@ -90,6 +90,31 @@ TEST(StretchHalftoneTest, EnlargingTakesTheColorOnColorPixel) {
   EXPECT_EQ(halftone, plain);
 }
 
+TEST(StretchHalftoneTest, HalfwayAveragesOfAMillionPixelsRoundUp) {
+  // One destination pixel averages the whole source, just below and at 2^20 pixels. Red is
+  // 1 in exactly half of the pixels (0.5 rounds up to 1), green in one pixel fewer (0).
+  for (const Extent size : {Extent{1023, 1024}, Extent{1024, 1024}}) {
+    const int count = size.width * size.height;
+    PixelSurface source(size.width, size.height);
+    for (int i = 0; i < count; ++i) {
+      const std::uint8_t red = i < count / 2 ? 1 : 0;
+      const std::uint8_t green = i < count / 2 - 1 ? 1 : 0;
+      source.SetPixel(i % size.width, i / size.width, MakeColor(red, green, 255));
+    }
+    PixelSurface destination(1, 1, kUntouched);
+    StretchCopy(source, size, destination, {1, 1}, StretchMode::Halftone, kOutside);
+    EXPECT_EQ(destination.GetPixel(0, 0), MakeColor(1, 0, 255)) << size.width;
+  }
+}
+
+TEST(StretchHalftoneTest, SpansOfMoreRowsThanA32BitSumHoldsAreAveraged) {
+  // 20 million rows of outside colour, 240 each, would overflow 32-bit column sums.
+  PixelSurface source(1, 1, MakeColor(0, 0, 0));
+  PixelSurface destination(1, 1, kUntouched);
+  StretchCopy(source, {1, 20'000'000}, destination, {1, 1}, StretchMode::Halftone, kOutside);
+  EXPECT_EQ(destination.GetPixel(0, 0), kOutside);
+}
+
 TEST(StretchCopyTest, SourcePixelsOutsideTheSourceSurfaceCountAsTheOutsideColour) {
   const PixelSurface source(2, 1, MakeColor(0, 0, 0));
   for (StretchMode mode : {StretchMode::ColorOnColor, StretchMode::Halftone}) {
