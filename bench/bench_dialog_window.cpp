@@ -1,0 +1,10 @@
+#include "bench_dialog_window.h"
+
+#include "app/render_pipeline.h"
+
+namespace vestara::bench {
+
+BenchDialogWindow::BenchDialogWindow()
+    : preview_(StretchDestinationSize(300).width, StretchDestinationSize(300).height, kFaceColor) {}
+
+}  // namespace vestara::bench
