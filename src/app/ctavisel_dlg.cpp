@@ -148,11 +148,12 @@ void CTaviselDlg::RenderView(RenderMode mode) {
 
 void CTaviselDlg::SaveCapture(const std::optional<SnapshotImage>& image) {
   UpdateData(true);
-  const std::string name = FindFreeSnapshotName();
-  if (name.empty()) return;
+  // Without a picture the save fails under the name it would have had.
+  const SnapshotImage noPicture;
+  const SnapshotSaveResult result = SaveNextSnapshot(image ? *image : noPicture);
+  if (result.name.empty()) return;
   // A save that did not happen is reported as such; the next capture finds the name free.
-  const bool saved = image && SaveSnapshot(*image, name);
-  state_.statusText = (saved ? "Save as :" : "Save failed :") + name;
+  state_.statusText = (result.saved ? "Save as :" : "Save failed :") + result.name;
   UpdateData(false);
 }
 

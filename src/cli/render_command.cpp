@@ -63,13 +63,13 @@ std::string ArchiveNameFor(const RenderOptions& options, ItemCategory category) 
 }
 
 // Saves under the next free snapshot name, as the viewer's capture does.
-std::string SaveAsSnapshot(const std::vector<unsigned char>& bytes) {
-  const std::string name = FindFreeSnapshotName();
-  if (name.empty()) {
+std::string SaveAsSnapshot(const SnapshotImage& image) {
+  const SnapshotSaveResult result = SaveNextSnapshot(image);
+  if (result.name.empty()) {
     throw FileError("G9999998.bmp", "every snapshot name up to this one is taken");
   }
-  WriteOutputFile(name, bytes, false);
-  return name;
+  if (!result.saved) throw FileError(result.name, "cannot write");
+  return result.name;
 }
 
 void RunRender(const RenderOptions& options, std::ostream& out) {
@@ -101,13 +101,15 @@ void RunRender(const RenderOptions& options, std::ostream& out) {
     throw FileError(archivePath, "frame " + std::to_string(frame) +
                                      " gives a picture with no pixels or too many");
   }
-  const std::vector<unsigned char> bytes = EncodePicture(*image, {}, *format);
-  if (bytes.empty()) throw FileError(options.output.value_or("snapshot"), "cannot encode");
-  if (options.output) {
-    WriteOutputFile(*options.output, bytes, options.force);
-  } else {
-    out << "Save as :" << SaveAsSnapshot(bytes) << std::endl;
+  if (!options.output) {
+    // Saved before anything is printed: a failed save prints nothing on stdout.
+    const std::string name = SaveAsSnapshot(*image);
+    out << "Save as :" << name << std::endl;
+    return;
   }
+  const std::vector<unsigned char> bytes = EncodePicture(*image, {}, *format);
+  if (bytes.empty()) throw FileError(*options.output, "cannot encode");
+  WriteOutputFile(*options.output, bytes, options.force);
 }
 
 }  // namespace

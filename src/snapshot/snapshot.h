@@ -19,6 +19,21 @@ std::string FindFreeSnapshotName();
 // other extension fails. False on every failure (a partial file is removed).
 bool SaveSnapshot(const SnapshotImage& image, const std::string& name);
 
+// What SaveNextSnapshot did: the name it used (empty when every name is taken) and
+// whether the file was written under it.
+struct SnapshotSaveResult {
+  std::string name;
+  bool saved = false;
+};
+
+// Saves `image` as a BMP under the first free snapshot name. The name is created
+// exclusively; when another process takes it between the search and the create, the
+// search runs again, so captures at the same moment each get a name of their own and
+// none replaces another. `saved` is false when the picture cannot be encoded (it has no
+// pixels) or the file cannot be written for any other reason; the name is then the one
+// the file would have had.
+SnapshotSaveResult SaveNextSnapshot(const SnapshotImage& image);
+
 // Writes `image` to `name` as a PNG with an alpha channel, whatever the extension:
 // fully opaque where `opaque` is true, fully transparent elsewhere. `opaque` holds one
 // entry per pixel, row by row from the top; any other size fails. Never replaces an

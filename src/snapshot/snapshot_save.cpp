@@ -22,6 +22,10 @@ std::string ExtensionOf(std::string_view name) {
   return extension;
 }
 
+// Each lost race means another file appeared; the bound only guards against a directory
+// that keeps changing under the search.
+constexpr int kMaxNameRaces = 1000;
+
 // Encodes completely before the file exists, so a failed encoding leaves nothing behind.
 bool SaveEncoded(const std::vector<unsigned char>& encoded, const std::string& name) {
   return !encoded.empty() && WriteNewFile(name, encoded);
@@ -34,6 +38,21 @@ bool SaveSnapshot(const SnapshotImage& image, const std::string& name) {
   if (extension == ".bmp") return SaveEncoded(EncodeBmp24(image), name);
   if (extension == ".png") return SaveEncoded(EncodePng24(image), name);
   return false;
+}
+
+SnapshotSaveResult SaveNextSnapshot(const SnapshotImage& image) {
+  const std::vector<unsigned char> encoded = EncodeBmp24(image);
+  SnapshotSaveResult result;
+  for (int race = 0; race < kMaxNameRaces; ++race) {
+    result.name = FindFreeSnapshotName();
+    if (result.name.empty() || encoded.empty()) return result;
+    const NewFileResult created = CreateNewFile(result.name, encoded);
+    if (created != NewFileResult::NameTaken) {
+      result.saved = created == NewFileResult::Written;
+      return result;
+    }
+  }
+  return result;
 }
 
 bool SavePngWithAlpha(const SnapshotImage& image, const std::vector<bool>& opaque,
