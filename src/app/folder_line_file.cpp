@@ -41,14 +41,20 @@ int CreateTemporaryFile(std::string& name) {
 
 }  // namespace
 
-std::optional<std::string> ReadFolderLine() {
-  std::optional<std::string> line = ReadRegularFilePrefix(kFolderLineFileName, kMaxLineBytes);
-  if (!line) return std::nullopt;
+std::string FolderLineOf(std::string_view fileStart) {
+  std::string line(fileStart.substr(0, kMaxLineBytes));
   // A NUL ends the line as it would end a C string.
-  const std::size_t end = line->find_first_of(std::string_view("\0\n", 2));
-  if (end != std::string::npos) line->resize(end);
-  if (!line->empty() && line->back() == '\r') line->pop_back();
+  const std::size_t end = line.find_first_of(std::string_view("\0\n", 2));
+  if (end != std::string::npos) line.resize(end);
+  if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
+}
+
+std::optional<std::string> ReadFolderLine() {
+  const std::optional<std::string> fileStart =
+      ReadRegularFilePrefix(kFolderLineFileName, kMaxLineBytes);
+  if (!fileStart) return std::nullopt;
+  return FolderLineOf(*fileStart);
 }
 
 bool WriteFolderLine(std::string_view line) {

@@ -9,9 +9,11 @@ namespace vestara {
 // The one-line file in the working directory that names the game folder.
 inline constexpr char kFolderLineFileName[] = "filepath.txt";
 
-// The first line of filepath.txt as raw bytes: at most its first 254 bytes, ending at the
-// first NUL or line feed, without a trailing carriage return. nullopt when the file cannot
-// be opened as a regular file.
+// The first line of a file that begins with `fileStart`, as raw bytes: at most its first 254
+// bytes, ending at the first NUL or line feed, without a trailing carriage return.
+std::string FolderLineOf(std::string_view fileStart);
+
+// FolderLineOf filepath.txt; nullopt when the file cannot be opened as a regular file.
 std::optional<std::string> ReadFolderLine();
 
 // Replaces filepath.txt with `line` and a line end. The new file is written beside it and

@@ -38,25 +38,28 @@ std::optional<std::string> DecodeFolderLine(const std::string& line) {
 
 }  // namespace
 
+std::optional<FolderLine> NormaliseFolderLine(const std::string& line) {
+  std::optional<std::string> folder = DecodeFolderLine(line);
+  if (!folder) return std::nullopt;
+  FolderLine result{*folder, line, !EndsInSeparator(*folder)};
+  if (result.separatorAppended) {
+    const char separator = folder->find('/') == std::string::npos ? '\\' : '/';
+    result.folder += separator;
+    result.normalisedLine += separator;
+  }
+  if (result.normalisedLine.size() > kMaxFolderBytes) return std::nullopt;
+  return result;
+}
+
 std::string LoadGameFolder() {
   const std::optional<std::string> line = ReadFolderLine();
   if (!line || line->empty()) return FindDefaultGameFolder();
 
-  std::optional<std::string> folder = DecodeFolderLine(*line);
-  if (!folder) return {};
-  // The rewritten line keeps the user's own bytes and encoding.
-  std::string normalisedLine = *line;
-  const bool appendSeparator = !EndsInSeparator(*folder);
-  if (appendSeparator) {
-    const char separator = folder->find('/') == std::string::npos ? '\\' : '/';
-    *folder += separator;
-    normalisedLine += separator;
-  }
-  if (normalisedLine.size() > kMaxFolderBytes || !HoldsGame(*folder)) return {};
-
+  const std::optional<FolderLine> folderLine = NormaliseFolderLine(*line);
+  if (!folderLine || !HoldsGame(folderLine->folder)) return {};
   // When the file cannot be rewritten, the folder still serves this call.
-  if (appendSeparator) WriteFolderLine(normalisedLine);
-  return *folder;
+  if (folderLine->separatorAppended) WriteFolderLine(folderLine->normalisedLine);
+  return folderLine->folder;
 }
 
 std::string FindDefaultGameFolder() {
