@@ -1,0 +1,66 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus from a sample game folder (`vestara-sprite sample-game DIR`).
+
+Each archive seed keeps only a few frames of a sample archive, so that every seed stays a
+few kilobytes while still holding real frames: empty rows, skips, long literal runs.
+    tests/fuzz/make_corpus.py GAME_DIR
+"""
+import pathlib
+import struct
+import sys
+
+HERE = pathlib.Path(__file__).resolve().parent
+
+
+def frames_of(archive):
+    count = struct.unpack_from("<I", archive, 6)[0]
+    offsets = struct.unpack_from("<%dI" % (count + 1), archive, 10)
+    data = 10 + 4 * (count + 1)
+    return [archive[data + offsets[i]:data + offsets[i + 1]] for i in range(count)]
+
+
+def archive_of(frames):
+    offsets = [0]
+    for frame in frames:
+        offsets.append(offsets[-1] + len(frame))
+    header = b"EAST0\0" + struct.pack("<I", len(frames)) + struct.pack(
+        "<%dI" % len(offsets), *offsets)
+    return header + b"".join(frames)
+
+
+def write(target, name, data):
+    folder = HERE / "corpus" / target
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / name).write_bytes(data)
+
+
+def main(game):
+    data = pathlib.Path(game) / "Data"
+    # (archive, frames kept): small and varied frames of every kind of item.
+    picks = [("Weapon", [3, 1]), ("Shields", [1, 3]), ("eitem", [1, 2, 3]),
+             ("Shoes000", [3, 0]), ("Armor000", [3])]
+    for name, keep in picks:
+        frames = frames_of((data / (name + ".spr.NCS")).read_bytes())
+        archive = archive_of([frames[i] for i in keep])
+        write("archive_info_fuzzer", name, archive)
+        for index in range(len(keep)):
+            write("sprite_frame_fuzzer", "%s-%d" % (name, index),
+                  struct.pack("<H", index) + archive)
+    probe = (pathlib.Path(game) / "Char" / "B0000000.spr.NCS").read_bytes()
+    write("archive_info_fuzzer", "probe", probe)
+    write("sprite_frame_fuzzer", "probe-0", struct.pack("<H", 0) + probe)
+
+    lines = {
+        "relative-backslash": b"game\\\r\n",
+        "relative-no-separator": b"game\n",
+        "parent-slash": b"../game/\nsecond line\n",
+        "drive-default": b"C:\\Program Files\\Vestara\\\r\n",
+        "cp932": b"\x95\x5c\\game\\\r\n",
+        "utf8": "ゲーム/game\n".encode(),
+    }
+    for name, line in lines.items():
+        write("folder_line_fuzzer", name, line)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
