@@ -89,23 +89,19 @@ TEST_F(ViewerBadInputTest, DamagedArchivesShowTheFaceColourOrWhatTheyHold) {
   const auto whole = ArchiveBytes(WeaponArchive());
   const ArchiveIndex index = *ReadArchiveIndex(whole);
   const FrameIndex shown = LookupFrame(Weapon, 0);
-  const auto setCount = [&](std::uint32_t count) {
+  // The archive with a little-endian field of `size` bytes at `at` set to `value`.
+  const auto with = [&](std::size_t at, std::size_t size, std::uint32_t value) {
     auto bytes = whole;
-    for (int i = 0; i < 4; ++i) bytes[6 + i] = static_cast<std::uint8_t>(count >> (8 * i));
+    for (std::size_t i = 0; i < size; ++i)
+      bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
     return bytes;
   };
+  const auto setCount = [&](std::uint32_t count) { return with(6, 4, count); };
   const auto setOffset = [&](FrameIndex frame, std::uint32_t offset) {
-    auto bytes = whole;
-    for (int i = 0; i < 4; ++i)
-      bytes[10 + 4 * frame + i] = static_cast<std::uint8_t>(offset >> (8 * i));
-    return bytes;
+    return with(10 + 4 * std::size_t{frame}, 4, offset);
   };
   const auto setHeight = [&](std::uint16_t height) {
-    auto bytes = whole;
-    const std::size_t at = index.dataStart + index.frameOffsets[shown] + 4;
-    bytes[at] = static_cast<std::uint8_t>(height);
-    bytes[at + 1] = static_cast<std::uint8_t>(height >> 8);
-    return bytes;
+    return with(index.dataStart + index.frameOffsets[shown] + 4, 2, height);
   };
   const std::uint32_t shownBegin = index.frameOffsets[shown];
   const std::uint32_t shownEnd = index.frameOffsets[shown + 1];

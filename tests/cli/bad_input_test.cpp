@@ -166,7 +166,8 @@ struct DamagedArchive {
 void PrintTo(const DamagedArchive& archive, std::ostream* out) { *out << archive.name; }
 
 std::vector<std::uint8_t> WithFrameCount(std::vector<std::uint8_t> archive, std::uint32_t count) {
-  for (int i = 0; i < 4; ++i) archive[6 + i] = static_cast<std::uint8_t>(count >> (8 * i));
+  for (std::size_t i = 0; i < 4; ++i)
+    archive.at(6 + i) = static_cast<std::uint8_t>(count >> (8 * i));
   return archive;
 }
 
