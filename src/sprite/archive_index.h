@@ -11,6 +11,14 @@ namespace vestara {
 // The reader keeps at most 512 frame offsets, so an archive holds at most 511 frames.
 inline constexpr std::uint32_t kMaxFrameCount = 511;
 
+// The checked header of a sprite archive: enough to find any frame without reading the
+// whole offset table.
+struct ArchiveHeader {
+  std::uint32_t frameCount = 0;
+  // File offset of the data area, right after the offset table.
+  std::size_t dataStart = 0;
+};
+
 // The header and offset table of a sprite archive.
 struct ArchiveIndex {
   std::uint32_t frameCount = 0;
@@ -29,6 +37,10 @@ struct ArchiveIndex {
 // Nullopt when the bytes do not begin with "EAST0" (the sixth signature byte is free),
 // hold more than kMaxFrameCount frames or end inside the header or offset table.
 // The offsets themselves are not checked against the bytes.
+std::optional<ArchiveHeader> ReadArchiveHeader(std::span<const std::uint8_t> archive);
+// Entry `entry` (at most frameCount) of the offset table of an archive whose header was read.
+std::uint32_t FrameOffset(std::span<const std::uint8_t> archive, std::uint32_t entry);
+// The header and the whole offset table; nullopt as for ReadArchiveHeader.
 std::optional<ArchiveIndex> ReadArchiveIndex(std::span<const std::uint8_t> archive);
 
 }  // namespace vestara

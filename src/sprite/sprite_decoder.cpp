@@ -26,11 +26,13 @@ bool RowHasRecord(std::span<const std::uint8_t> rowMask, std::uint16_t y) {
   return (rowMask[y / 8] >> (y % 8)) & 1;
 }
 
+// Whole mask bytes at once; bits of the last byte beyond the height belong to no row.
 bool AnyRowHasRecord(std::span<const std::uint8_t> rowMask, std::uint16_t height) {
-  for (std::uint16_t y = 0; y < height; ++y) {
-    if (RowHasRecord(rowMask, y)) return true;
-  }
-  return false;
+  const std::size_t wholeBytes = height / 8u;
+  if (std::ranges::any_of(rowMask.first(wholeBytes), [](std::uint8_t bits) { return bits != 0; }))
+    return true;
+  const unsigned lastRows = height % 8u;
+  return lastRows != 0 && (rowMask[wholeBytes] & ((1u << lastRows) - 1u)) != 0;
 }
 
 // The frame width: skip + literalCount summed in 16 bits over the runs of the first
@@ -52,15 +54,15 @@ std::optional<std::uint16_t> FirstRecordWidth(ByteReader reader) {
 // Everything the measure reads; refuses frames outside the archive's bytes and short reads.
 std::optional<FrameLayout> ReadFrameLayout(std::span<const std::uint8_t> archive,
                                            FrameIndex index) {
-  const auto archiveIndex = ReadArchiveIndex(archive);
-  if (!archiveIndex || index >= archiveIndex->frameCount) return std::nullopt;
-  const std::uint32_t begin = archiveIndex->frameOffsets[index];
-  const std::uint32_t end = archiveIndex->frameOffsets[index + 1];
-  if (end < begin || std::uint64_t{archiveIndex->dataStart} + end > archive.size()) {
+  const auto header = ReadArchiveHeader(archive);
+  if (!header || index >= header->frameCount) return std::nullopt;
+  const std::uint32_t begin = FrameOffset(archive, index);
+  const std::uint32_t end = FrameOffset(archive, index + 1u);
+  if (end < begin || std::uint64_t{header->dataStart} + end > archive.size()) {
     return std::nullopt;
   }
 
-  ByteReader reader(archive.subspan(archiveIndex->dataStart + begin));
+  ByteReader reader(archive.subspan(header->dataStart + begin));
   const auto reserved = reader.Take(4);
   const auto height = reader.U16();
   if (!reserved || !height || *height > kMaxFrameHeight) return std::nullopt;

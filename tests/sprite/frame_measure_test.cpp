@@ -42,6 +42,14 @@ TEST(FrameMeasureTest, RowsWithoutAnyRecordHaveWidthZero) {
   EXPECT_EQ(MeasureFrame(AssembleArchive(archive), 0), (FrameSize{0, 3}));
 }
 
+TEST(FrameMeasureTest, MaskBitsBeyondTheHeightMarkNoRow) {
+  // Height 3 takes bits 0 to 2 of the only mask byte; bit 5 belongs to no row.
+  ArchiveRecord archive{.frames = {EncodeFrame({.height = 3})}};
+  archive.frames[0][6] = 1 << 5;
+  archive.frames[0].insert(archive.frames[0].end(), {1, 9, 0, 0, 0});
+  EXPECT_EQ(MeasureFrame(AssembleArchive(archive), 0), (FrameSize{0, 3}));
+}
+
 TEST(FrameMeasureTest, EachFrameIsFoundThroughTheOffsetTable) {
   const auto archive = BuildArchive({{.height = 1, .rows = {Row({{0, {1}}})}},
                                      {.height = 2, .rows = {{}, Row({{4, {1, 2}}})}},
@@ -58,6 +66,15 @@ TEST(FrameMeasureTest, EachFrameIsFoundThroughTheOffsetTable) {
   EXPECT_EQ(index->FrameByteSize(0), 6u + 1u + 1u + 5u);
   EXPECT_EQ(index->FrameByteSize(1), 6u + 1u + 1u + 6u);
   EXPECT_EQ(index->FrameByteSize(2), 6u);
+
+  // The header alone finds the same frames.
+  const auto header = ReadArchiveHeader(archive);
+  ASSERT_TRUE(header);
+  EXPECT_EQ(header->frameCount, index->frameCount);
+  EXPECT_EQ(header->dataStart, index->dataStart);
+  for (std::uint32_t entry = 0; entry <= index->frameCount; ++entry) {
+    EXPECT_EQ(FrameOffset(archive, entry), index->frameOffsets[entry]) << "entry " << entry;
+  }
 }
 
 }  // namespace

@@ -71,6 +71,7 @@ TEST(MalformedArchiveTest, TruncationRefusesExactlyTheFramesItCuts) {
   ASSERT_TRUE(index);
   for (std::size_t length = 0; length < whole.size(); ++length) {
     const std::span<const std::uint8_t> cut(whole.data(), length);
+    EXPECT_EQ(ReadArchiveHeader(cut).has_value(), length >= index->dataStart) << length;
     for (FrameIndex frame = 0; frame < 2; ++frame) {
       SCOPED_TRACE(testing::Message() << "length " << length << ", frame " << frame);
       if (length < index->dataStart + index->frameOffsets[frame + 1]) {
