@@ -5,7 +5,7 @@
 
 #include "sprite/archive_index.h"
 #include "sprite/byte_reader.h"
-#include "sprite/sprite_palette.h"
+#include "sprite/palette_colors.h"
 
 namespace vestara {
 namespace {
@@ -109,7 +109,7 @@ bool PaintRowRecord(ByteReader& reader, std::size_t width, Color background, std
     const std::size_t available = std::min(literalCount, static_cast<std::size_t>(end - next));
     if (x < visible) {
       const std::size_t drawn = std::min(available, visible - x);
-      for (std::size_t i = 0; i < drawn; ++i) out[x + i] = SpritePalette[next[i]];
+      LookUpPaletteColors({next, drawn}, out + x);
     }
     x += available;
     next += available;
