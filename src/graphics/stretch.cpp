@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "graphics/halftone_half_size.h"
+
 namespace vestara {
 namespace {
 
@@ -254,6 +256,11 @@ void AverageSpans(const PixelSurface& source, const std::vector<SourceSpan>& col
 
 void StretchHalftone(const PixelSurface& source, Extent sourceSize, PixelSurface& destination,
                      Extent destinationSize, Extent clipped, Color outside) {
+  if (sourceSize.width == 2LL * destinationSize.width &&
+      sourceSize.height == 2LL * destinationSize.height) {
+    HalftoneAtHalfSize(source, destination, clipped, outside);
+    return;
+  }
   const std::vector<SourceSpan> columns =
       AveragedSourceSpans(sourceSize.width, destinationSize.width, clipped.width);
   const std::vector<SourceSpan> rows =
