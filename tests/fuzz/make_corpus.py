@@ -46,6 +46,11 @@ def main(game):
         for index in range(len(keep)):
             write("sprite_frame_fuzzer", "%s-%d" % (name, index),
                   struct.pack("<H", index) + archive)
+    # A frame with rows but no row record (every mask bit cleared): it measures 0 wide.
+    frame = bytearray(frames_of((data / "Weapon.spr.NCS").read_bytes())[3])
+    height = struct.unpack_from("<H", frame, 4)[0]
+    frame[6:6 + (height + 7) // 8] = bytes((height + 7) // 8)
+    write("sprite_frame_fuzzer", "no-records-0", struct.pack("<H", 0) + archive_of([bytes(frame)]))
     probe = (pathlib.Path(game) / "Char" / "B0000000.spr.NCS").read_bytes()
     write("archive_info_fuzzer", "probe", probe)
     write("sprite_frame_fuzzer", "probe-0", struct.pack("<H", 0) + probe)
