@@ -58,7 +58,7 @@ def main(game):
     lines = {
         "relative-backslash": b"game\\\r\n",
         "relative-no-separator": b"game\n",
-        "parent-slash": b"../game/\nsecond line\n",
+        "dot-segments-slash": b"./sub/../game/\nsecond line\n",
         "drive-default": b"C:\\Program Files\\Vestara\\\r\n",
         "cp932": b"\x95\x5c\\game\\\r\n",
         "utf8": "ゲーム/game\n".encode(),
