@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "graphics/pixel_surface.h"
 
@@ -33,12 +32,5 @@ struct SnapshotSaveResult {
 // pixels) or the file cannot be written for any other reason; the name is then the one
 // the file would have had.
 SnapshotSaveResult SaveNextSnapshot(const SnapshotImage& image);
-
-// Writes `image` to `name` as a PNG with an alpha channel, whatever the extension:
-// fully opaque where `opaque` is true, fully transparent elsewhere. `opaque` holds one
-// entry per pixel, row by row from the top; any other size fails. Never replaces an
-// existing file; false on every failure (a partial file is removed).
-bool SavePngWithAlpha(const SnapshotImage& image, const std::vector<bool>& opaque,
-                      const std::string& name);
 
 }  // namespace vestara

@@ -55,9 +55,4 @@ SnapshotSaveResult SaveNextSnapshot(const SnapshotImage& image) {
   return result;
 }
 
-bool SavePngWithAlpha(const SnapshotImage& image, const std::vector<bool>& opaque,
-                      const std::string& name) {
-  return SaveEncoded(EncodePngWithAlpha(image, opaque), name);
-}
-
 }  // namespace vestara

@@ -44,7 +44,6 @@ TEST(SaveSnapshot, EmptyImageFailsAndLeavesNoFile) {
   for (const SnapshotImage& image : {SnapshotImage(0, 12), SnapshotImage(20, 0), SnapshotImage()}) {
     EXPECT_FALSE(SaveSnapshot(image, "G0000001.bmp"));
     EXPECT_FALSE(SaveSnapshot(image, "G0000001.png"));
-    EXPECT_FALSE(SavePngWithAlpha(image, {}, "G0000001.png"));
   }
   EXPECT_TRUE(FolderIsEmpty());
   EXPECT_EQ(FindFreeSnapshotName(), "G0000001.bmp");
@@ -90,7 +89,7 @@ TEST(SaveSnapshot, ShortWriteFailsAndRemovesThePartialFile) {
   small.rlim_cur = 100;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   const bool savedBmp = SaveSnapshot(TestImage(50, 50), "G0000001.bmp");
-  const bool savedPng = SavePngWithAlpha(TestImage(50, 50), std::vector<bool>(2500, true), "a.png");
+  const bool savedPng = SaveSnapshot(TestImage(50, 50), "a.png");
   setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, previousHandler);
   EXPECT_FALSE(savedBmp);
