@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "scoped_test_directory.h"
+#include "support/scoped_test_directory.h"
 
 namespace vestara {
 namespace {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "scoped_test_directory.h"
+#include "support/scoped_test_directory.h"
 
 namespace vestara {
 namespace {

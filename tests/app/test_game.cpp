@@ -1,30 +1,12 @@
 #include "test_game.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
-#include "sprite/sprite_palette.h"
 
 namespace vestara::testing {
 
 namespace fs = std::filesystem;
-
-SpriteGrid PatternGrid(std::uint16_t width, std::uint16_t height, int seed) {
-  SpriteGrid grid{width, height, {}, {}};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      grid.pixels.push_back(static_cast<std::uint8_t>(x * 3 + y * 29 + seed * 101));
-      grid.drawn.push_back((x + 2 * y + seed) % 5 != 0);
-    }
-  }
-  return grid;
-}
-
-Color GridColor(const SpriteGrid& grid, int x, int y, Color background) {
-  const auto i = static_cast<std::size_t>(y) * grid.width + static_cast<std::size_t>(x);
-  return grid.drawn[i] ? SpritePalette[grid.pixels[i]] : background;
-}
 
 TestGame::TestGame() : workingDirectory_(directory_.root()) {
   fs::create_directories(DataFolder());

@@ -7,16 +7,11 @@
 
 #include "catalogue/frame_tables.h"
 #include "graphics/pixel_surface.h"
-#include "scoped_test_directory.h"
 #include "sprite/archive_writer.h"
+#include "support/scoped_test_directory.h"
+#include "support/test_pictures.h"
 
 namespace vestara::testing {
-
-// A picture whose pixels differ from their neighbours; `seed` tells pictures apart. Every
-// fifth pixel is not drawn, so the background shows there.
-SpriteGrid PatternGrid(std::uint16_t width, std::uint16_t height, int seed);
-// The colour that grid pixel (x, y) is painted in.
-Color GridColor(const SpriteGrid& grid, int x, int y, Color background);
 
 // A temporary working directory holding a game folder "game" that filepath.txt names
 // (ending in a backslash, so it is never rewritten). The folder starts without archives.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vestara::testing {
 
@@ -48,5 +50,8 @@ class ScopedEnvironmentVariable {
 void WriteBinaryFile(const std::filesystem::path& path, const std::string& bytes);
 // The file's bytes; nullopt when it cannot be read.
 std::optional<std::string> ReadBinaryFile(const std::filesystem::path& path);
+// The same as bytes; empty when the file cannot be read.
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace vestara::testing

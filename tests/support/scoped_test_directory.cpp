@@ -1,4 +1,4 @@
-#include "scoped_test_directory.h"
+#include "support/scoped_test_directory.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -75,6 +75,15 @@ std::optional<std::string> ReadBinaryFile(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
+  const std::string bytes = ReadBinaryFile(path).value_or("");
+  return {bytes.begin(), bytes.end()};
+}
+
+void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  WriteBinaryFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace vestara::testing

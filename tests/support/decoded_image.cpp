@@ -1,0 +1,26 @@
+#include "support/decoded_image.h"
+
+#define STBI_STATIC
+#define STBI_ONLY_PNG
+#define STBI_ONLY_BMP
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
+
+namespace vestara::testing {
+
+std::uint32_t DecodedImage::Rgb(int x, int y) const {
+  const std::size_t at = (std::size_t(y) * width + x) * 4;
+  return rgba[at] | (std::uint32_t{rgba[at + 1]} << 8) | (std::uint32_t{rgba[at + 2]} << 16);
+}
+
+std::optional<DecodedImage> DecodeImage(const std::filesystem::path& path) {
+  DecodedImage image;
+  unsigned char* pixels =
+      stbi_load(path.c_str(), &image.width, &image.height, &image.channelsInFile, 4);
+  if (pixels == nullptr) return std::nullopt;
+  image.rgba.assign(pixels, pixels + std::size_t(image.width) * image.height * 4);
+  stbi_image_free(pixels);
+  return image;
+}
+
+}  // namespace vestara::testing
