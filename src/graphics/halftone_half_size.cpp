@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include "graphics/pixel_shuffles.h"
 
 namespace vestara {
 namespace {
@@ -27,16 +25,7 @@ constexpr Color AverageOfFour(Color topLeft, Color topRight, Color bottomLeft, C
   return (AverageUp(left, right) - (oddPair & (left ^ right) & kLowBitOfEachChannel)) & kChannels;
 }
 
-#ifdef __SSE2__
-__m128i EvenPixels(__m128i first, __m128i second) {
-  return _mm_castps_si128(
-      _mm_shuffle_ps(_mm_castsi128_ps(first), _mm_castsi128_ps(second), _MM_SHUFFLE(2, 0, 2, 0)));
-}
-__m128i OddPixels(__m128i first, __m128i second) {
-  return _mm_castps_si128(
-      _mm_shuffle_ps(_mm_castsi128_ps(first), _mm_castsi128_ps(second), _MM_SHUFFLE(3, 1, 3, 1)));
-}
-
+#ifdef VESTARA_X86_64_VECTORS
 // AverageOfFour for four neighbouring blocks at once; pavgb is AverageUp.
 __m128i AverageOfFourBlocks(const Color* top, const Color* bottom) {
   const __m128i top0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(top));
@@ -56,12 +45,34 @@ __m128i AverageOfFourBlocks(const Color* top, const Color* bottom) {
   return _mm_and_si128(_mm_sub_epi8(_mm_avg_epu8(left, right), excess),
                        _mm_set1_epi32(static_cast<int>(kChannels)));
 }
+
+// The same for eight blocks.
+__attribute__((target("avx2"))) __m256i AverageOfEightBlocks(const Color* top,
+                                                             const Color* bottom) {
+  const __m256i top0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top));
+  const __m256i top1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top + 8));
+  const __m256i bottom0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bottom));
+  const __m256i bottom1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bottom + 8));
+  const __m256i topLeft = EvenPixelsByHalf(top0, top1);
+  const __m256i topRight = OddPixelsByHalf(top0, top1);
+  const __m256i bottomLeft = EvenPixelsByHalf(bottom0, bottom1);
+  const __m256i bottomRight = OddPixelsByHalf(bottom0, bottom1);
+  const __m256i left = _mm256_avg_epu8(topLeft, bottomLeft);
+  const __m256i right = _mm256_avg_epu8(topRight, bottomRight);
+  const __m256i oddPair = _mm256_or_si256(_mm256_xor_si256(topLeft, bottomLeft),
+                                          _mm256_xor_si256(topRight, bottomRight));
+  const __m256i excess =
+      _mm256_and_si256(_mm256_and_si256(oddPair, _mm256_xor_si256(left, right)),
+                       _mm256_set1_epi32(static_cast<int>(kLowBitOfEachChannel)));
+  return InRowOrder(_mm256_and_si256(_mm256_sub_epi8(_mm256_avg_epu8(left, right), excess),
+                                     _mm256_set1_epi32(static_cast<int>(kChannels))));
+}
 #endif
 
 // out[x] = the average of the block at column 2x of two source rows, for x < count.
-void HalveRow(const Color* top, const Color* bottom, Color* out, std::size_t count) {
+void HalveRowPlain(const Color* top, const Color* bottom, Color* out, std::size_t count) {
   std::size_t x = 0;
-#ifdef __SSE2__
+#ifdef VESTARA_X86_64_VECTORS
   for (; x + 4 <= count; x += 4) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
                      AverageOfFourBlocks(top + 2 * x, bottom + 2 * x));
@@ -70,6 +81,31 @@ void HalveRow(const Color* top, const Color* bottom, Color* out, std::size_t cou
   for (; x < count; ++x) {
     out[x] = AverageOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
   }
+}
+
+#ifdef VESTARA_X86_64_VECTORS
+__attribute__((target("avx2"))) void HalveRowAvx2(const Color* top, const Color* bottom, Color* out,
+                                                  std::size_t count) {
+  std::size_t x = 0;
+  for (; x + 8 <= count; x += 8) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x),
+                        AverageOfEightBlocks(top + 2 * x, bottom + 2 * x));
+  }
+  // The rest here too: calling SSE code with the upper halves of the registers in use is slow.
+  for (; x < count; ++x) {
+    out[x] = AverageOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
+  }
+}
+#endif
+
+void HalveRow(const Color* top, const Color* bottom, Color* out, std::size_t count) {
+#ifdef VESTARA_X86_64_VECTORS
+  if (CpuHasAvx2()) {
+    HalveRowAvx2(top, bottom, out, count);
+    return;
+  }
+#endif
+  HalveRowPlain(top, bottom, out, count);
 }
 
 Color PixelOrOutside(const PixelSurface& source, long long x, long long y, Color outside) {

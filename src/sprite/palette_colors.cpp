@@ -3,22 +3,20 @@
 #include <cstddef>
 #include <cstring>
 
+#include "graphics/cpu_features.h"
 #include "sprite/sprite_palette.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define VESTARA_AVX2_GATHER 1
+#ifdef VESTARA_X86_64_VECTORS
 #include <immintrin.h>
 #endif
 
 namespace vestara {
 namespace {
 
-#ifdef VESTARA_AVX2_GATHER
-// Without AVX2 each colour is one load; this CPU feature loads eight at once.
-const bool kCpuHasAvx2 = [] {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") != 0;
-}();
+#ifdef VESTARA_X86_64_VECTORS
+// Without AVX2 each colour is one load; its gathers load eight at once. Asked once here, as
+// this runs for every run of every row.
+const bool kUseGathers = CpuHasAvx2();
 
 const int* PaletteEntries() { return reinterpret_cast<const int*>(SpritePalette.data()); }
 
@@ -54,8 +52,8 @@ __attribute__((target("avx2"))) void GatherRun(const std::uint8_t* bytes, Color*
 }  // namespace
 
 void LookUpPaletteColors(std::span<const std::uint8_t> bytes, Color* out) {
-#ifdef VESTARA_AVX2_GATHER
-  if (kCpuHasAvx2 && bytes.size() >= 4) {
+#ifdef VESTARA_X86_64_VECTORS
+  if (kUseGathers && bytes.size() >= 4) {
     GatherRun(bytes.data(), out, bytes.size());
     return;
   }
