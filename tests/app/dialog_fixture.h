@@ -2,32 +2,119 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <numeric>
 #include <string>
+#include <vector>
 
 #include "app/ctavisel_dlg.h"
-#include "fake_dialog_window.h"
+#include "app/dialog_window.h"
+#include "catalogue/archive_names.h"
 #include "test_game.h"
 
 namespace vestara::testing {
 
+// A window without a toolkit: it records what the dialog does to it and plays the user.
+class FakeDialogWindow : public DialogWindow {
+ public:
+  static constexpr Color kFaceColor = 0xE1D2C3;
+  // Fills the preview before any render, so that an untouched preview can be recognised.
+  static constexpr Color kUnpainted = 0x010203;
+
+  int CurrentSelection(ControlId list) const override { return Find(selections, list, -1); }
+  void SelectEntry(ControlId list, int position) override { selections[list] = position; }
+  int CheckedRadio(ControlId first) const override { return Find(radios, first, -1); }
+  void CheckRadio(ControlId first, int index) override { radios[first] = index; }
+  std::string StatusText() const override { return status; }
+  void SetStatusText(const std::string& text) override { status = text; }
+  void EnableButton(ControlId button, bool on) override { enabled[button] = on; }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void EndDialogOk() override { ++endDialogOkCalls; }
+  Color FaceColor() const override { return kFaceColor; }
+  PixelSurface& PreviewSurface() override { return preview; }
+  void PresentPreview() override { ++presentCalls; }
+
+  bool IsEnabled(ControlId button) const { return Find(enabled, button, true); }
+  // The user picks a list entry or a radio button: the control changes, then notifies.
+  void UserSelects(CTaviselDlg& dialog, ControlId list, int position) {
+    SelectEntry(list, position);
+    dialog.OnCommand(list, kSelectionChanged);
+  }
+  void UserClicksRadio(CTaviselDlg& dialog, ControlId first, int index) {
+    CheckRadio(first, index);
+    dialog.OnCommand(first + index, kClicked);
+  }
+
+  std::map<ControlId, int> selections;
+  std::map<ControlId, int> radios;
+  std::map<ControlId, bool> enabled;
+  std::string status;
+  std::vector<std::string> messages;
+  int endDialogOkCalls = 0;
+  int presentCalls = 0;
+  PixelSurface preview{1300, 1100, kUnpainted};
+
+ private:
+  template <typename Value>
+  static Value Find(const std::map<ControlId, Value>& values, ControlId id, Value absent) {
+    const auto found = values.find(id);
+    return found == values.end() ? absent : found->second;
+  }
+};
+
 // The frame that archive `archive` holds at `frame`: every archive and frame of the test
 // game has its own picture, 10 to 18 pixels wide and 8 to 13 high.
-SpriteGrid TestPicture(const std::string& archive, FrameIndex frame);
-// The average that halftone gives to picture pixels (2x, 2y) to (2x + 1, 2y + 1).
-Color BlockAverage(const SpriteGrid& grid, int x, int y, Color background);
+inline SpriteGrid TestPicture(const std::string& archive, FrameIndex frame) {
+  const int seed = std::accumulate(archive.begin(), archive.end(), 0) * 7 + frame;
+  return PatternGrid(static_cast<std::uint16_t>(10 + seed % 9),
+                     static_cast<std::uint16_t>(8 + seed % 6), seed);
+}
 
 // A dialog over a fake window, opened (OnInitDialog) in a test game whose archives hold
 // TestPicture for the first four items of every category, for every colour and gender.
 class DialogTest : public ::testing::Test {
  protected:
-  DialogTest();
+  DialogTest() {
+    std::map<std::string, std::vector<ItemCategory>> archives{
+        {"Weapon.spr.NCS", {Weapon}},
+        {"Shields.spr.NCS", {Shield}},
+        {"eitem.spr.NCS", {Ring, Necklace, Soul}}};
+    for (int gender : {0, 1}) {
+      for (int colour = 0; colour < kArmorColourCount; ++colour) {
+        archives[ArmorArchiveName(gender, colour)] = {Armor};
+      }
+      for (int colour = 0; colour < kShoesColourCount; ++colour) {
+        archives[ShoesArchiveName(gender, colour)] = {Shoes};
+      }
+    }
+    for (const auto& [archive, categories] : archives) {
+      std::map<FrameIndex, SpriteGrid> frames;
+      for (ItemCategory category : categories) {
+        for (std::uint16_t position = 0; position < 4; ++position) {
+          const FrameIndex frame = LookupFrame(category, position);
+          frames.try_emplace(frame, TestPicture(archive, frame));
+        }
+      }
+      game_.WriteArchive(archive, frames);
+    }
+    dialog_.OnInitDialog();
+  }
 
-  // What the preview must show for `picture` at `zoomPercent` on `background`.
-  PixelSurface ExpectedPreview(const SpriteGrid& picture, Color background,
-                               int zoomPercent = 100) const;
-  // ExpectedPreview of the item the category's list selects at `position`.
-  PixelSurface ExpectedItemPreview(const std::string& archive, ItemCategory category, int position,
-                                   Color background = 0xFFFFFF, int zoomPercent = 100) const;
+  // What the preview shows for `picture`, or for the item at `position` of a category.
+  PixelSurface Preview(const SpriteGrid& picture, Color background = 0xFFFFFF,
+                       int zoomPercent = 100) const {
+    return ScaledPicture(picture, background, zoomPercent, window_.preview.Width(),
+                         window_.preview.Height(), FakeDialogWindow::kFaceColor);
+  }
+  PixelSurface ItemPreview(const std::string& archive, ItemCategory category, int position,
+                           Color background = 0xFFFFFF, int zoomPercent = 100) const {
+    const FrameIndex frame = LookupFrame(category, static_cast<std::uint16_t>(position));
+    return Preview(TestPicture(archive, frame), background, zoomPercent);
+  }
+  // A preview filled with `color` alone.
+  PixelSurface Plain(Color color) const {
+    return PixelSurface(window_.preview.Width(), window_.preview.Height(), color);
+  }
 
   TestGame game_;
   FakeDialogWindow window_;

@@ -2,54 +2,49 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <ostream>
 #include <string>
+#include <vector>
 
 #include "support/scoped_test_directory.h"
 
-namespace vestara {
+namespace vestara::testing {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::ScopedEnvironmentVariable;
-using testing::WriteBinaryFile;
-
-struct Spelling {
-  const char* gamePath;
-  const char* native;  // "<prefix>" stands for the Wine prefix
-
-  friend void PrintTo(const Spelling& spelling, std::ostream* out) {
-    *out << '"' << spelling.gamePath << '"';
+TEST(GamePathTest, MapsSeparatorsDrivesAndLetterCase) {
+  const struct {
+    std::vector<std::string> onDisk;  // files below the working directory
+    const char* gamePath;
+    const char* native;  // "<prefix>" stands for the Wine prefix, "wine"
+  } cases[] = {
+      {{}, "", ""},
+      {{}, "C:\\Program Files\\Vestara\\", "<prefix>/drive_c/Program Files/Vestara/"},
+      {{}, "E:", "<prefix>/drive_e/"},
+      {{}, "game\\\\Data//x", "game/Data/x"},
+      {{}, "/srv/game\\Data", "/srv/game/Data"},
+      {{"DATA/weapon.SPR.ncs"}, "Data\\Weapon.spr.NCS", "DATA/weapon.SPR.ncs"},
+      {{"wine/drive_c/Program Files/VESTARA/x"},
+       "c:\\PROGRAM FILES\\Vestara\\X",
+       "<prefix>/drive_c/Program Files/VESTARA/x"},
+      // The exact case wins; more than one other match is none.
+      {{"Data/x", "DATA/x"}, "DATA\\x", "DATA/x"},
+      {{"Data/x", "DATA/x"}, "data\\x", "data/x"},
+      // Below a missing component the rest stays as spelled.
+      {{"missing-not/DATA/x"}, "Missing\\data\\x", "Missing/data/x"},
+      // Letters outside ASCII are not folded: U+00C4 on disk, U+00E4 asked for.
+      {{"\xc3\x84"}, "\xc3\xa4", "\xc3\xa4"},
+  };
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(entry.gamePath);
+    ScopedTestDirectory directory;
+    ScopedWorkingDirectory cwd(directory.root());
+    const std::string prefix = (directory.root() / "wine").string();
+    ScopedEnvironmentVariable wine("WINEPREFIX", prefix);
+    for (const std::string& file : entry.onDisk) WriteBinaryFile(directory.root() / file, "");
+    std::string expected = entry.native;
+    if (expected.starts_with("<prefix>")) expected.replace(0, 8, prefix);
+    EXPECT_EQ(ToNativePath(entry.gamePath), expected);
   }
-};
-
-class GamePathSpellingTest : public ::testing::TestWithParam<Spelling> {};
-
-TEST_P(GamePathSpellingTest, MapsSeparatorsAndDrives) {
-  testing::ScopedTestDirectory directory;
-  testing::ScopedWorkingDirectory cwd(directory.root());
-  const std::string prefix = (directory.root() / "wine").string();
-  ScopedEnvironmentVariable wine("WINEPREFIX", prefix);
-
-  std::string expected = GetParam().native;
-  if (expected.starts_with("<prefix>")) expected.replace(0, 8, prefix);
-  EXPECT_EQ(ToNativePath(GetParam().gamePath), expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Spellings, GamePathSpellingTest,
-    ::testing::Values(Spelling{"", ""},
-                      Spelling{"C:\\Program Files\\Vestara\\",
-                               "<prefix>/drive_c/Program Files/Vestara/"},
-                      Spelling{"C:\\Program Files\\Vestara\\Char\\B0000000.spr.NCS",
-                               "<prefix>/drive_c/Program Files/Vestara/Char/B0000000.spr.NCS"},
-                      Spelling{"d:/Games/Play", "<prefix>/drive_d/Games/Play"},
-                      Spelling{"E:", "<prefix>/drive_e/"},
-                      Spelling{"..\\game\\Data\\Weapon.spr.NCS", "../game/Data/Weapon.spr.NCS"},
-                      Spelling{"game\\\\Data//x", "game/Data/x"},
-                      Spelling{"/srv/game\\Data", "/srv/game/Data"},
-                      Spelling{"\\srv\\game\\", "/srv/game/"}));
 
 TEST(GamePathTest, PrefixDefaultsToWineInHome) {
   ScopedEnvironmentVariable wine("WINEPREFIX", std::nullopt);
@@ -57,50 +52,5 @@ TEST(GamePathTest, PrefixDefaultsToWineInHome) {
   EXPECT_EQ(ToNativePath("C:\\x"), "/nonexistent-home/.wine/drive_c/x");
 }
 
-class GamePathCaseTest : public ::testing::Test {
- protected:
-  GamePathCaseTest() : cwd_(directory_.root()) {}
-
-  testing::ScopedTestDirectory directory_;
-  testing::ScopedWorkingDirectory cwd_;
-};
-
-TEST_F(GamePathCaseTest, FindsEntriesInAnyLetterCase) {
-  WriteBinaryFile(directory_.root() / "DATA" / "weapon.SPR.ncs", "EAST0");
-  EXPECT_EQ(ToNativePath("Data\\Weapon.spr.NCS"), "DATA/weapon.SPR.ncs");
-  EXPECT_EQ(ToNativePath("data\\"), "DATA/");
-}
-
-TEST_F(GamePathCaseTest, ResolvesBelowTheWinePrefix) {
-  ScopedEnvironmentVariable wine("WINEPREFIX", directory_.root().string());
-  WriteBinaryFile(directory_.root() / "drive_c" / "Program Files" / "VESTARA" / "x", "");
-  EXPECT_EQ(ToNativePath("C:\\PROGRAM FILES\\Vestara\\X"),
-            directory_.root().string() + "/drive_c/Program Files/VESTARA/x");
-}
-
-TEST_F(GamePathCaseTest, ExactCaseWinsOverOtherMatches) {
-  fs::create_directories(directory_.root() / "Data");
-  fs::create_directories(directory_.root() / "DATA");
-  EXPECT_EQ(ToNativePath("DATA\\x"), "DATA/x");
-}
-
-TEST_F(GamePathCaseTest, AmbiguousMatchIsNotFound) {
-  WriteBinaryFile(directory_.root() / "Data" / "Weapon.spr.NCS", "EAST0");
-  WriteBinaryFile(directory_.root() / "DATA" / "Weapon.spr.NCS", "EAST0");
-  const std::string native = ToNativePath("data\\Weapon.spr.NCS");
-  EXPECT_EQ(native, "data/Weapon.spr.NCS");
-  EXPECT_FALSE(fs::exists(native));
-}
-
-TEST_F(GamePathCaseTest, KeepsTheRestAsSpelledBelowAMissingComponent) {
-  fs::create_directories(directory_.root() / "missing-not" / "DATA");
-  EXPECT_EQ(ToNativePath("Missing\\data\\x"), "Missing/data/x");
-}
-
-TEST_F(GamePathCaseTest, DoesNotFoldNonAsciiLetters) {
-  fs::create_directories(directory_.root() / "\xc3\x84");  // U+00C4
-  EXPECT_EQ(ToNativePath("\xc3\xa4"), "\xc3\xa4");         // U+00E4
-}
-
 }  // namespace
-}  // namespace vestara
+}  // namespace vestara::testing

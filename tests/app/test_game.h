@@ -7,7 +7,6 @@
 
 #include "catalogue/frame_tables.h"
 #include "graphics/pixel_surface.h"
-#include "sprite/archive_writer.h"
 #include "support/scoped_test_directory.h"
 #include "support/test_pictures.h"
 
@@ -21,8 +20,8 @@ class TestGame {
 
   const std::filesystem::path& Root() const { return directory_.root(); }
   std::filesystem::path DataFolder() const { return Root() / "game" / "Data"; }
-  // Writes the archive `name` into Data with `frames` at their indices; the other indices
-  // below the largest hold 1 x 1 frames.
+  // Writes (or replaces) the archive `name` in Data with `frames` at their indices; the
+  // other indices below the largest hold 1 x 1 frames.
   void WriteArchive(const std::string& name, const std::map<FrameIndex, SpriteGrid>& frames) const;
 
  private:
@@ -30,7 +29,12 @@ class TestGame {
   ScopedWorkingDirectory workingDirectory_;
 };
 
-// A 24-bit uncompressed BMP file as a surface; nullopt when it is not one.
-std::optional<PixelSurface> ReadBmp24(const std::filesystem::path& path);
+// `picture` over `background`, scaled to `zoomPercent` by repeating pixels, at the origin
+// of a `width` x `height` surface of `margin`: what the screen shows, and what a capture
+// above 50 % holds.
+PixelSurface ScaledPicture(const SpriteGrid& picture, Color background, int zoomPercent, int width,
+                           int height, Color margin = 0);
+// The capture `path` (a 24-bit BMP) as a surface; nullopt when it is not one.
+std::optional<PixelSurface> ReadCapture(const std::filesystem::path& path);
 
 }  // namespace vestara::testing

@@ -1,36 +1,25 @@
 #!/usr/bin/env bash
-# Runs the real viewer on an X display (under xvfb-run) in a fresh working directory
-# with the sample game, drives it with real key presses and checks that its captures
-# equal vestara-sprite's rendering of the same selections. Saves a screenshot.
+# Runs the real viewer on an X display (under xvfb-run) in a fresh working directory with
+# the sample game, drives it with real key presses and checks that its captures equal
+# vestara-sprite's rendering of the same selections. Saves a screenshot.
 # Usage: end_to_end_test.sh VIEWER VESTARA_SPRITE SCREENSHOT_FILE
 set -euo pipefail
-viewer=$1
-tool=$2
-screenshot=$3
-
+viewer=$1 tool=$2 screenshot=$3
 work=$(mktemp -d)
 viewer_pid=
-cleanup() {
-  if [ -n "$viewer_pid" ]; then kill "$viewer_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap '[ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# Waits until the capture `name` is complete, that is as large as `expected`.
-await_capture() {
-  local name=$1 expected=$2
+# Waits until the capture `name` is as large as the rendering `expected`, then compares.
+expect_capture() {
   for _ in $(seq 200); do
-    if [ -f "$name" ] && [ "$(stat -c %s "$name")" -eq "$(stat -c %s "$expected")" ]; then
+    if [ -f "$1" ] && [ "$(stat -c %s "$1")" -eq "$(stat -c %s "$2")" ]; then
+      cmp -s "$1" "$2" || fail "$1 differs from $2"
       return 0
     fi
     sleep 0.05
   done
-  fail "no complete $name"
+  fail "no complete $1"
 }
 
 cd "$work"
@@ -47,21 +36,14 @@ timeout 20 xdotool windowfocus --sync "$window"
 
 # The weapon list has the focus; Enter presses the capture button.
 xdotool key Return
-await_capture G0000001.bmp expected-weapon.bmp
-cmp -s G0000001.bmp expected-weapon.bmp || fail "the weapon capture differs from the rendering"
+expect_capture G0000001.bmp expected-weapon.bmp
 import -window "$window" "$screenshot"
-
 # Tab moves into the shield list, which shows the first shield; Enter captures it.
 xdotool key Tab Return
-await_capture G0000002.bmp expected-shield.bmp
-cmp -s G0000002.bmp expected-shield.bmp || fail "the shield capture differs from the rendering"
+expect_capture G0000002.bmp expected-shield.bmp
 
 xdotool key Escape
-for _ in $(seq 200); do
-  kill -0 "$viewer_pid" 2>/dev/null || break
-  sleep 0.05
-done
-kill -0 "$viewer_pid" 2>/dev/null && fail "Escape did not end the viewer"
+timeout 10 tail --pid="$viewer_pid" -f /dev/null || fail "Escape did not end the viewer"
 wait "$viewer_pid" || fail "the viewer exited with an error"
 viewer_pid=
 echo "PASS"
