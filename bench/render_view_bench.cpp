@@ -13,6 +13,7 @@
 #include "ratio_pairs.h"
 #include "sample_game_folder.h"
 #include "sprite/sprite_file.h"
+#include "support/scoped_test_directory.h"
 
 namespace vestara::bench {
 namespace {
@@ -37,7 +38,7 @@ void RenderScreen(benchmark::State& state) {
     state.SkipWithError("the sample game has no weapon to show");
     return;
   }
-  const ScopedWorkingDirectory inGame(SampleGameFolder::Get().Root());
+  const testing::ScopedWorkingDirectory inGame(SampleGameFolder::Get().Root());
   BenchDialogWindow window;
   CTaviselDlg dialog(window);
   dialog.OnInitDialog();

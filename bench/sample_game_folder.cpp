@@ -37,14 +37,4 @@ SampleGameFolder::~SampleGameFolder() {
   fs::remove_all(root_, error);
 }
 
-ScopedWorkingDirectory::ScopedWorkingDirectory(const fs::path& directory)
-    : previous_(fs::current_path()) {
-  fs::current_path(directory);
-}
-
-ScopedWorkingDirectory::~ScopedWorkingDirectory() {
-  std::error_code error;
-  fs::current_path(previous_, error);
-}
-
 }  // namespace vestara::bench

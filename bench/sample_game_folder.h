@@ -24,16 +24,4 @@ class SampleGameFolder {
   std::filesystem::path root_;
 };
 
-// Makes `directory` the working directory for the object's lifetime.
-class ScopedWorkingDirectory {
- public:
-  explicit ScopedWorkingDirectory(const std::filesystem::path& directory);
-  ~ScopedWorkingDirectory();
-  ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
-  ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
-
- private:
-  std::filesystem::path previous_;
-};
-
 }  // namespace vestara::bench
