@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "sprite_test_support.h"
+#include "support/test_pictures.h"
 
 namespace vestara::test {
 namespace {
+
+using testing::GridFromRows;
 
 TEST(ArchiveWriterTest, BytesFollowTheArchiveLayout) {
   FrameRecord frame{.reserved = {1, 2, 3, 4}, .height = 9, .rows = {}};
@@ -24,71 +29,38 @@ TEST(ArchiveWriterTest, BytesFollowTheArchiveLayout) {
   EXPECT_EQ(AssembleArchive({7, {EncodeFrame(frame)}, {}}), expected);
 }
 
-TEST(ArchiveWriterTest, ExplicitRunCountAndOffsetsAreWrittenAsGiven) {
-  RowRecord row = Row({{0, {1}}, {0, {2}}});
-  row.runCount = 0;
-  const auto frame = EncodeFrame({.height = 1, .rows = {row}});
-  EXPECT_EQ(frame[7], 0);
-  const auto archive = AssembleArchive({0, {frame}, std::vector<std::uint32_t>{5, 3, 1}});
-  EXPECT_EQ(std::vector<std::uint8_t>(archive.begin() + 6, archive.begin() + 22),
-            (std::vector<std::uint8_t>{2, 0, 0, 0, 5, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0}));
-}
-
-struct GridCase {
-  const char* name;
-  SpriteGrid grid;
-};
-
-SpriteGrid Grid(std::uint16_t width, std::uint16_t height, const std::string& drawnMask) {
-  SpriteGrid grid{width, height, {}, {}};
-  for (std::size_t i = 0; i < drawnMask.size(); ++i) {
-    grid.pixels.push_back(static_cast<std::uint8_t>(i * 37));
-    grid.drawn.push_back(drawnMask[i] == '#');
-  }
-  return grid;
-}
-
 TEST(ArchiveWriterTest, GridSurvivesTheRoundTrip) {
-  const std::vector<GridCase> cases{
-      {"mixed", Grid(5, 4,
-                     "#..##"
-                     ".#.#."
-                     "....."
-                     "##..#")},
-      {"first rows empty", Grid(3, 3,
-                                "..."
-                                "..."
-                                ".#.")},
-      {"nothing drawn", Grid(4, 2, "........")},
-      {"all drawn", Grid(2, 2, "####")},
-      {"no width", Grid(0, 3, "")},
-      {"no height", Grid(6, 0, "")},
-      {"widest", Grid(65535, 1, std::string(65535, '#'))},
+  const std::pair<const char*, SpriteGrid> cases[] = {
+      {"mixed", testing::PatternGrid(5, 4, 1)},
+      {"first rows empty", GridFromRows({"...", "...", ".#."}, {{'#', 7}})},
+      {"nothing drawn", GridFromRows({"....", "...."}, {})},
+      {"all drawn", GridFromRows({"ab", "cd"}, {{'a', 1}, {'b', 2}, {'c', 0}, {'d', 255}})},
+      {"no width", {0, 3, {}, {}}},
+      {"no height", {6, 0, {}, {}}},
+      {"widest", {65535, 1, std::vector<std::uint8_t>(65535, 9), std::vector<bool>(65535, true)}},
   };
-  for (const GridCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const SpriteGrid& grid = c.grid;
-    const auto archive = SingleFrameArchive(FrameFromGrid(grid));
+  for (const auto& [name, grid] : cases) {
+    SCOPED_TRACE(name);
+    const auto archive = BuildArchive({FrameFromGrid(grid)});
     // A frame without rows has no record to carry its width.
     const std::uint16_t width = grid.height == 0 ? 0 : grid.width;
     EXPECT_EQ(MeasureFrame(archive, 0), (FrameSize{width, grid.height}));
-
     PixelSurface expected(grid.width, grid.height);
-    for (std::size_t i = 0; i < grid.drawn.size(); ++i) {
-      expected.SetPixel(static_cast<int>(i % grid.width), static_cast<int>(i / grid.width),
-                        grid.drawn[i] ? P(grid.pixels[i]) : kBackground);
+    for (int y = 0; y < grid.height; ++y) {
+      for (int x = 0; x < grid.width; ++x) {
+        expected.SetPixel(x, y, testing::GridColor(grid, x, y, kBackground));
+      }
     }
-    EXPECT_EQ(PaintOn(archive, grid.width, grid.height), expected);
+    EXPECT_EQ(PaintOn(archive, grid.width, grid.height).Pixels(), expected.Pixels());
   }
 }
 
 TEST(ArchiveWriterTest, UnencodableInputIsRejected) {
   std::string alternating;
   for (int i = 0; i < 256; ++i) alternating += ".#";
-  EXPECT_THROW(FrameFromGrid(Grid(512, 1, alternating)), std::length_error);
-  EXPECT_NO_THROW(FrameFromGrid(Grid(510, 1, alternating.substr(0, 510))));
-  EXPECT_THROW(FrameFromGrid(Grid(3, 2, "###")), std::length_error);
-
+  EXPECT_THROW(FrameFromGrid(GridFromRows({alternating}, {})), std::length_error);  // 256 runs
+  EXPECT_NO_THROW(FrameFromGrid(GridFromRows({alternating.substr(0, 510)}, {})));
+  EXPECT_THROW(FrameFromGrid({3, 2, {1, 2, 3}, {true, true, true}}), std::length_error);
   const FrameRecord tooLong{.height = 1, .rows = {Row({{0, std::vector<std::uint8_t>(65536)}})}};
   EXPECT_THROW(EncodeFrame(tooLong), std::length_error);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <cstdint>
+#include <algorithm>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "graphics/pixel_surface.h"
@@ -11,16 +13,12 @@
 
 namespace vestara::test {
 
-// What the caller put on the surface before painting.
+// What the caller put on the surface before painting, and the background painted over it.
 inline constexpr Color kFill = 0x00123456;
 inline constexpr Color kBackground = 0x00FF00FF;
 
-inline Color P(std::uint8_t index) { return SpritePalette[index]; }
-
-inline RowRecord Row(std::vector<RunRecord> runs) { return RowRecord{std::move(runs), {}}; }
-
-inline std::vector<std::uint8_t> SingleFrameArchive(const FrameRecord& frame) {
-  return BuildArchive({frame});
+inline RowRecord Row(std::vector<RunRecord> runs, std::optional<std::uint8_t> runCount = {}) {
+  return RowRecord{std::move(runs), runCount};
 }
 
 // One frame's bytes under an offset table of the caller's choice.
@@ -37,9 +35,21 @@ inline PixelSurface PaintOn(std::span<const std::uint8_t> archive, int width, in
   return surface;
 }
 
-inline std::vector<Color> RowOf(const PixelSurface& surface, int y) {
-  const auto row = surface.Row(y);
-  return {row.begin(), row.end()};
+// The surface as text, a string per row: '.' kBackground, '-' kFill, a hex digit the palette
+// colour of that index, '?' anything else.
+inline std::vector<std::string> Text(const PixelSurface& surface) {
+  std::vector<std::string> rows(static_cast<std::size_t>(surface.Height()));
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (const Color color : surface.Row(y)) {
+      const auto hex = std::find(SpritePalette.begin(), SpritePalette.begin() + 16, color) -
+                       SpritePalette.begin();
+      rows[y] += color == kBackground ? '.'
+                 : color == kFill     ? '-'
+                 : hex < 16           ? "0123456789abcdef"[hex]
+                                      : '?';
+    }
+  }
+  return rows;
 }
 
 }  // namespace vestara::test
