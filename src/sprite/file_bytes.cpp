@@ -25,13 +25,4 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) 
   return bytes;
 }
 
-bool WriteNewFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  // "x" makes the open fail when the file already exists.
-  FileHandle file(std::fopen(path.c_str(), "wbx"));
-  if (!file) return false;
-  const bool written =
-      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return std::fclose(file.release()) == 0 && written;
-}
-
 }  // namespace vestara

@@ -96,10 +96,11 @@ TEST(StretchTest, BothModesGiveTheDefinedPixels) {
       {{{4, 4}, {4, 4}, {6, 5}, {4, 4}}},                  // the rest of the destination kept
       {{{408, 360}, {408, 360}, {204, 180}, {204, 180}}},  // a capture at 50 %
   };
-  // Halftone at 2:1 has a path of its own, in blocks of four with the rest one by one; the odd
-  // sizes beside it take the general path.
-  for (int width = 1; width <= 13; ++width) {
+  // Both modes have paths of their own at 2:1, in blocks of four or eight with the rest one by
+  // one, also when the source surface ends a column early; the odd sizes take the general path.
+  for (int width = 1; width <= 20; ++width) {
     cases.push_back({{{2 * width, 6}, {2 * width, 6}, {width, 3}, {width, 3}}});
+    cases.push_back({{{2 * width - 1, 6}, {2 * width, 6}, {width, 3}, {width, 3}}});
     cases.push_back({{{2 * width + 1, 7}, {2 * width + 1, 7}, {width, 3}, {width, 3}}});
   }
   for (const auto& [surface, from, destination, to] : cases) {
