@@ -9,7 +9,6 @@
 
 #include "app/ctavisel_dlg.h"
 #include "app/dialog_window.h"
-#include "catalogue/archive_names.h"
 #include "test_game.h"
 
 namespace vestara::testing {
@@ -21,9 +20,9 @@ class FakeDialogWindow : public DialogWindow {
   // Fills the preview before any render, so that an untouched preview can be recognised.
   static constexpr Color kUnpainted = 0x010203;
 
-  int CurrentSelection(ControlId list) const override { return Find(selections, list, -1); }
+  int CurrentSelection(ControlId list) const override { return selections.at(list); }
   void SelectEntry(ControlId list, int position) override { selections[list] = position; }
-  int CheckedRadio(ControlId first) const override { return Find(radios, first, -1); }
+  int CheckedRadio(ControlId first) const override { return radios.at(first); }
   void CheckRadio(ControlId first, int index) override { radios[first] = index; }
   std::string StatusText() const override { return status; }
   void SetStatusText(const std::string& text) override { status = text; }
@@ -34,15 +33,10 @@ class FakeDialogWindow : public DialogWindow {
   PixelSurface& PreviewSurface() override { return preview; }
   void PresentPreview() override { ++presentCalls; }
 
-  bool IsEnabled(ControlId button) const { return Find(enabled, button, true); }
-  // The user picks a list entry or a radio button: the control changes, then notifies.
+  // The user picks a list entry: the list changes, then notifies.
   void UserSelects(CTaviselDlg& dialog, ControlId list, int position) {
     SelectEntry(list, position);
     dialog.OnCommand(list, kSelectionChanged);
-  }
-  void UserClicksRadio(CTaviselDlg& dialog, ControlId first, int index) {
-    CheckRadio(first, index);
-    dialog.OnCommand(first + index, kClicked);
   }
 
   std::map<ControlId, int> selections;
@@ -53,47 +47,26 @@ class FakeDialogWindow : public DialogWindow {
   int endDialogOkCalls = 0;
   int presentCalls = 0;
   PixelSurface preview{1300, 1100, kUnpainted};
-
- private:
-  template <typename Value>
-  static Value Find(const std::map<ControlId, Value>& values, ControlId id, Value absent) {
-    const auto found = values.find(id);
-    return found == values.end() ? absent : found->second;
-  }
 };
 
-// The frame that archive `archive` holds at `frame`: every archive and frame of the test
-// game has its own picture, 10 to 18 pixels wide and 8 to 13 high.
+// The frame that archive `archive` holds at `frame`: each has its own picture.
 inline SpriteGrid TestPicture(const std::string& archive, FrameIndex frame) {
   const int seed = std::accumulate(archive.begin(), archive.end(), 0) * 7 + frame;
   return PatternGrid(static_cast<std::uint16_t>(10 + seed % 9),
                      static_cast<std::uint16_t>(8 + seed % 6), seed);
 }
 
-// A dialog over a fake window, opened (OnInitDialog) in a test game whose archives hold
-// TestPicture for the first four items of every category, for every colour and gender.
+// A dialog over a fake window, opened in a test game whose archives hold TestPicture for
+// the first four items of every category.
 class DialogTest : public ::testing::Test {
  protected:
   DialogTest() {
-    std::map<std::string, std::vector<ItemCategory>> archives{
-        {"Weapon.spr.NCS", {Weapon}},
-        {"Shields.spr.NCS", {Shield}},
-        {"eitem.spr.NCS", {Ring, Necklace, Soul}}};
-    for (int gender : {0, 1}) {
-      for (int colour = 0; colour < kArmorColourCount; ++colour) {
-        archives[ArmorArchiveName(gender, colour)] = {Armor};
-      }
-      for (int colour = 0; colour < kShoesColourCount; ++colour) {
-        archives[ShoesArchiveName(gender, colour)] = {Shoes};
-      }
-    }
-    for (const auto& [archive, categories] : archives) {
+    for (const char* archive : {"Weapon.spr.NCS", "Shields.spr.NCS", "eitem.spr.NCS",
+                                "Armor102.spr.NCS", "Shoes106.spr.NCS"}) {
       std::map<FrameIndex, SpriteGrid> frames;
-      for (ItemCategory category : categories) {
-        for (std::uint16_t position = 0; position < 4; ++position) {
-          const FrameIndex frame = LookupFrame(category, position);
-          frames.try_emplace(frame, TestPicture(archive, frame));
-        }
+      for (int item = 0; item < 4 * (Soul + 1); ++item) {
+        const FrameIndex frame = LookupFrame(item / 4, static_cast<std::uint16_t>(item % 4));
+        frames.try_emplace(frame, TestPicture(archive, frame));
       }
       game_.WriteArchive(archive, frames);
     }
@@ -111,9 +84,11 @@ class DialogTest : public ::testing::Test {
     const FrameIndex frame = LookupFrame(category, static_cast<std::uint16_t>(position));
     return Preview(TestPicture(archive, frame), background, zoomPercent);
   }
-  // A preview filled with `color` alone.
   PixelSurface Plain(Color color) const {
     return PixelSurface(window_.preview.Width(), window_.preview.Height(), color);
+  }
+  std::filesystem::path Capture(int number) const {
+    return game_.Root() / ("G000000" + std::to_string(number) + ".bmp");
   }
 
   TestGame game_;

@@ -19,8 +19,6 @@ class ScopedUnprivilegedUser {
   ~ScopedUnprivilegedUser() {
     if (wasRoot_ && setresuid(0, 0, 0) == 0) (void)!setresgid(0, 0, 0);
   }
-  ScopedUnprivilegedUser(const ScopedUnprivilegedUser&) = delete;
-  ScopedUnprivilegedUser& operator=(const ScopedUnprivilegedUser&) = delete;
 
   bool Binding() const { return getuid() != 0 && geteuid() != 0; }
 
