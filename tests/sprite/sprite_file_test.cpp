@@ -2,62 +2,50 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <utility>
 
-#include "sprite/file_bytes.h"
-#include "sprite_test_support.h"
+#include "sprite/archive_writer.h"
 #include "support/scoped_test_directory.h"
+#include "support/test_pictures.h"
 
-namespace vestara::test {
+namespace vestara {
 namespace {
 
-const FrameRecord kFrame{.height = 3, .rows = {{}, Row({{1, {200, 201, 202}}}), Row({{4, {}}})}};
+constexpr Color kFill = 0x123456;
 
 TEST(SpriteFileTest, FileCallsAgreeWithTheDecoderOrRefuse) {
   const testing::ScopedTestDirectory directory;
-  const auto write = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    testing::WriteBytes(directory.root() / name, bytes);
-    return (directory.root() / name).string();
-  };
-  const auto archive = BuildArchive({{}, kFrame});
-  const std::string path = write("Weapon.spr.NCS", archive);
+  const auto path = [&](const char* name) { return (directory.root() / name).string(); };
+  const auto archive = BuildArchive({{}, FrameFromGrid(testing::PatternGrid(4, 3, 1))});
+  testing::WriteBytes(path("Weapon.spr.NCS"), archive);
+
   std::uint16_t height = 0, width = 0;
-  EXPECT_TRUE(MeasureSpriteFrame(path, 1, height, width));
-  EXPECT_EQ((FrameSize{width, height}), (FrameSize{4, 3}));
   ViewState state;
   state.backgroundColor = 0x00FF00;
-  PixelSurface surface(5, 5, kFill);
-  EXPECT_TRUE(PaintSpriteFrame(surface, path, state, 1));
-  EXPECT_EQ(surface, PaintOn(archive, 5, 5, 1, 0x00FF00));
-  EXPECT_EQ((FrameSize{state.frameWidth, state.frameHeight}), (FrameSize{4, 3}));
+  PixelSurface surface(5, 5, kFill), expected(5, 5, kFill);
+  EXPECT_TRUE(MeasureSpriteFrame(path("Weapon.spr.NCS"), 1, height, width));
+  EXPECT_TRUE(PaintSpriteFrame(surface, path("Weapon.spr.NCS"), state, 1));
+  PaintFrame(archive, 1, 0x00FF00, expected);
+  EXPECT_EQ(surface, expected);
+  EXPECT_EQ((std::array{width, height, state.frameWidth, state.frameHeight}),
+            (std::array<std::uint16_t, 4>{4, 3, 4, 3}));
 
-  // Refused: measured as 9 x 17, nothing painted, the view state's size left as measured.
-  auto foreign = archive;
-  foreign[4] = '1';
+  // Refused: measured as 9 x 17, nothing painted, the view state's size left alone.
   const std::pair<std::string, FrameIndex> refused[] = {
-      {(directory.root() / "Missing.spr.NCS").string(), 0},
-      {directory.root().string(), 0},
-      {write("foreign.spr.NCS", foreign), 0},
-      {path, 2},
-  };
+      {path("Missing.spr.NCS"), 0}, {directory.root().string(), 0}, {path("Weapon.spr.NCS"), 2}};
   for (const auto& [file, index] : refused) {
     SCOPED_TRACE(file);
-    std::uint16_t height = 1, width = 1;
+    PixelSurface untouched(5, 5, kFill);
+    state.frameWidth = 5;
     EXPECT_FALSE(MeasureSpriteFrame(file, index, height, width));
-    EXPECT_EQ((FrameSize{width, height}), kUnreadableFrameSize);
-    ViewState state;
-    state.frameWidth = 9;
-    state.frameHeight = 17;
-    PixelSurface surface(8, 8, kFill);
-    EXPECT_FALSE(PaintSpriteFrame(surface, file, state, index));
-    EXPECT_EQ(surface, PixelSurface(8, 8, kFill));
-    EXPECT_EQ((FrameSize{state.frameWidth, state.frameHeight}), kUnreadableFrameSize);
+    EXPECT_FALSE(PaintSpriteFrame(untouched, file, state, index));
+    EXPECT_EQ(untouched, PixelSurface(5, 5, kFill));
+    EXPECT_EQ((std::array{width, height, state.frameWidth, state.frameHeight}),
+              (std::array<std::uint16_t, 4>{9, 17, 5, 3}));
   }
-
-  EXPECT_EQ(ReadFileBytes(path), archive);
-  EXPECT_EQ(ReadFileBytes(write("empty.bin", {})), std::vector<std::uint8_t>{});
 }
 
 }  // namespace
-}  // namespace vestara::test
+}  // namespace vestara
