@@ -1,6 +1,5 @@
 #include "tool_test.h"
 
-#include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,33 +18,25 @@ ToolTest::ToolTest() : winePrefix_("WINEPREFIX", (directory_.root() / "wine").st
   fs::create_directory(Work());
 }
 
-ToolRun ToolTest::Run(const std::string& arguments) const {
-  const std::optional<ToolRun> run = Launch(arguments, false);
-  if (!run) ADD_FAILURE() << "cannot start " << VESTARA_SPRITE;
-  return run.value_or(ToolRun{});
-}
-
 std::optional<ToolRun> ToolTest::RunUnprivileged(const std::string& arguments) const {
-  return Launch(arguments, true);
+  if (geteuid() != 0) return Launch(arguments, "");
+  // Root passes every permission check, so the tool runs as "nobody".
+  const passwd* nobody = getpwnam("nobody");
+  if (nobody == nullptr) return std::nullopt;
+  return Launch(arguments, "setpriv --clear-groups --reuid=" + std::to_string(nobody->pw_uid) +
+                               " --regid=" + std::to_string(nobody->pw_gid) + " ");
 }
 
-std::optional<ToolRun> ToolTest::Launch(const std::string& arguments, bool unprivileged) const {
-  std::string asUser;
-  if (unprivileged && geteuid() == 0) {
-    // Root passes every permission check, so the tool runs as "nobody".
-    const passwd* nobody = getpwnam("nobody");
-    if (nobody == nullptr) return std::nullopt;
-    asUser = "setpriv --clear-groups --reuid=" + std::to_string(nobody->pw_uid) +
-             " --regid=" + std::to_string(nobody->pw_gid) + " ";
-  }
+std::optional<ToolRun> ToolTest::Launch(const std::string& arguments,
+                                        const std::string& asUser) const {
   // The arguments hold nothing the shell would interpret; it execs the tool, so a crash
   // shows as a signal rather than as an exit code.
   const fs::path out = directory_.root() / "stdout.txt";
   const fs::path err = directory_.root() / "stderr.txt";
-  const std::string command = "cd '" + Work().string() + "' && exec " + asUser +
-                              "'" VESTARA_SPRITE "' " + arguments + " </dev/null >'" +
-                              out.string() + "' 2>'" + err.string() + "'";
-  const int status = std::system(command.c_str());
+  const int status =
+      std::system(("cd '" + Work().string() + "' && exec " + asUser + "'" VESTARA_SPRITE "' " +
+                   arguments + " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'")
+                      .c_str());
   const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   if (exitCode == 126 || exitCode == 127) return std::nullopt;  // the tool did not start
   return ToolRun{exitCode, testing::ReadBinaryFile(out).value_or(""),
@@ -62,12 +53,6 @@ std::vector<std::uint8_t> TwoFrameArchive() {
   const std::vector<std::pair<char, std::uint8_t>> indices{{'a', 1}, {'b', 2}, {'c', 3}};
   return BuildArchive({FrameFromGrid(testing::GridFromRows({"ab.c", "....", ".cba"}, indices)),
                        FrameFromGrid(testing::GridFromRows({"c", "a"}, indices))});
-}
-
-void WriteWeaponGame(const ToolTest& tool, const std::string& folder,
-                     const std::vector<std::uint8_t>& weapons) {
-  testing::WriteBinaryFile(tool.Work() / folder / "Char/B0000000.spr.NCS", "EAST0");
-  testing::WriteBytes(tool.Work() / folder / "Data/Weapon.spr.NCS", weapons);
 }
 
 std::map<std::string, std::string> TreeOf(const fs::path& folder) {

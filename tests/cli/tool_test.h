@@ -10,11 +10,9 @@
 
 namespace vestara::clitest {
 
-// What one run of the real vestara-sprite executable did.
 struct ToolRun {
   int exitCode = -1;
-  std::string out;
-  std::string err;
+  std::string out, err;
 };
 
 // A fresh temporary directory per test; its folder "work" is the tool's working directory.
@@ -24,16 +22,19 @@ class ToolTest {
   ToolTest();
 
   std::filesystem::path Work() const { return directory_.root() / "work"; }
-  // Runs the tool in Work() with the space-separated `arguments`, stdin empty.
-  ToolRun Run(const std::string& arguments) const;
-  // As Run, but so that permission bits bind the tool: as the user "nobody" when the test
-  // runs as root. nullopt when that user cannot reach the tool or Work().
+  // Runs the real executable in Work() with the space-separated `arguments`, stdin empty.
+  // A tool that does not start shows as exit code -1.
+  ToolRun Run(const std::string& arguments) const {
+    return Launch(arguments, "").value_or(ToolRun{});
+  }
+  // As Run, but as the user "nobody" when the test runs as root, so that permission bits
+  // bind the tool. nullopt when that user cannot reach the tool or Work().
   std::optional<ToolRun> RunUnprivileged(const std::string& arguments) const;
-  // Writes the sample game into Work()/game in-process.
-  void WriteSampleGame() const;
+  void WriteSampleGame() const;  // into Work()/game
 
  private:
-  std::optional<ToolRun> Launch(const std::string& arguments, bool unprivileged) const;
+  // `asUser` is a command that runs the tool as another user, or empty.
+  std::optional<ToolRun> Launch(const std::string& arguments, const std::string& asUser) const;
 
   testing::ScopedTestDirectory directory_;
   testing::ScopedEnvironmentVariable winePrefix_;
@@ -41,10 +42,6 @@ class ToolTest {
 
 // Two frames: 4 x 3 with row 1 empty, and 1 x 2. Weapon items 0 and 1 show them.
 std::vector<std::uint8_t> TwoFrameArchive();
-// A game folder Work()/`folder` with only the probe file and `weapons` as weapon archive.
-void WriteWeaponGame(const ToolTest& tool, const std::string& folder,
-                     const std::vector<std::uint8_t>& weapons);
-
 // Every entry below `folder` by relative path: a file's bytes, or "/" for a folder.
 std::map<std::string, std::string> TreeOf(const std::filesystem::path& folder);
 
