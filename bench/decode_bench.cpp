@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "bench_registrations.h"
+#include "fill_floor.h"
 #include "graphics/pixel_surface.h"
 #include "ratio_pairs.h"
 #include "sprite/sprite_decoder.h"
@@ -38,17 +39,6 @@ void PaintFromMemory(benchmark::State& state, const std::vector<std::uint8_t>& a
   }
 }
 
-// The floor: setting every pixel of the same surface with a plain fill.
-void FillSurface(benchmark::State& state, FrameCase frame) {
-  PixelSurface surface(frame.width, frame.height);
-  Color colour = kBackground;
-  for (auto _ : state) {
-    surface.FillRect(0, 0, frame.width, frame.height, colour++);
-    benchmark::DoNotOptimize(surface.Pixels().data());
-    benchmark::ClobberMemory();
-  }
-}
-
 }  // namespace
 
 void RegisterDecodeBenchmarks() {
@@ -58,7 +48,7 @@ void RegisterDecodeBenchmarks() {
     RegisterRatioPair(
         "decode/" + std::to_string(frame.width) + "x" + std::to_string(frame.height), kTarget,
         [archive, frame](benchmark::State& state) { PaintFromMemory(state, archive, frame); },
-        [frame](benchmark::State& state) { FillSurface(state, frame); });
+        FillFloor({frame.width, frame.height}));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/render_pipeline.h"
 #include "bench_registrations.h"
+#include "fill_floor.h"
 #include "graphics/pixel_surface.h"
 #include "graphics/stretch.h"
 #include "ratio_pairs.h"
@@ -48,18 +49,6 @@ void Stretch(benchmark::State& state, const PixelSurface& source, StretchCase st
   }
 }
 
-// The floor: setting every destination pixel with a plain fill.
-void FillDestination(benchmark::State& state, int zoomPercent) {
-  const Extent size = StretchDestinationSize(zoomPercent);
-  PixelSurface destination(size.width, size.height);
-  Color colour = kFace;
-  for (auto _ : state) {
-    destination.FillRect(0, 0, size.width, size.height, colour++);
-    benchmark::DoNotOptimize(destination.Pixels().data());
-    benchmark::ClobberMemory();
-  }
-}
-
 }  // namespace
 
 void RegisterStretchBenchmarks() {
@@ -68,7 +57,7 @@ void RegisterStretchBenchmarks() {
     RegisterRatioPair(
         stretch.name, kTarget,
         [source, stretch](benchmark::State& state) { Stretch(state, source, stretch); },
-        [stretch](benchmark::State& state) { FillDestination(state, stretch.zoomPercent); });
+        FillFloor(StretchDestinationSize(stretch.zoomPercent)));
   }
 }
 
