@@ -82,12 +82,14 @@ std::string ResolveComponent(const std::filesystem::path& directory, std::string
 }  // namespace
 
 std::string ToNativePath(std::string_view gamePath) {
+  // Appended piece by piece: assigning or prepending literals here makes GCC 12 report a
+  // false -Wrestrict inside std::string (GCC bug 105329).
   std::string native;
   if (StartsWithDriveLetter(gamePath)) {
-    native = WinePrefix() + "/drive_" + AsciiLower(gamePath[0]) + "/";
+    native.append(WinePrefix()).append("/drive_").append(1, AsciiLower(gamePath[0])).append(1, '/');
     gamePath.remove_prefix(2);
   } else if (!gamePath.empty() && IsSeparator(gamePath[0])) {
-    native = "/";
+    native.append(1, '/');
   }
 
   // Once a component is missing, nothing below it can exist; keep the rest as spelled.

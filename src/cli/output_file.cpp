@@ -31,9 +31,13 @@ CommandError WriteFailure(const std::string& path) {
 std::string WriteTemporary(const std::string& path, std::span<const unsigned char> bytes) {
   const fs::path target(path);
   for (int attempt = 0; attempt < 100; ++attempt) {
+    // Appended to a named string: prepending the literal makes GCC 12 report a false
+    // -Wrestrict inside std::string (GCC bug 105329).
+    std::string name(1, '.');
+    name.append(target.filename().string()).append(1, '.').append(std::to_string(::getpid()));
+    name.append(1, '-').append(std::to_string(attempt)).append(".tmp");
     fs::path temporary = target;
-    temporary.replace_filename("." + target.filename().string() + "." + std::to_string(::getpid()) +
-                               "-" + std::to_string(attempt) + ".tmp");
+    temporary.replace_filename(name);
     if (Exists(temporary.string())) continue;
     if (!WriteNewFile(temporary.string(), bytes)) throw WriteFailure(path);
     return temporary.string();
