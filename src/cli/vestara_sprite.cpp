@@ -17,6 +17,7 @@ namespace vestara {
 
 int RunVestaraSprite(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App tool("Inspect, render and export the equipment sprites of Vestara.", "vestara-sprite");
+  tool.set_version_flag("--version", "vestara-sprite " VESTARA_VERSION);
   tool.require_subcommand(1);
   const std::vector<CliCommand> commands{AddInfoCommand(tool, out), AddRenderCommand(tool, out),
                                          AddFrameCommand(tool), AddExportCommand(tool, out, err),
@@ -29,10 +30,8 @@ int RunVestaraSprite(int argc, const char* const* argv, std::ostream& out, std::
   };
   try {
     tool.parse(argc, argv);
-  } catch (const CLI::CallForHelp& help) {
-    return tool.exit(help, out, err);
-  } catch (const CLI::CallForAllHelp& help) {
-    return tool.exit(help, out, err);
+  } catch (const CLI::Success& helpOrVersion) {
+    return tool.exit(helpOrVersion, out, err);
   } catch (const CLI::ParseError& error) {
     return usageError(error.what());
   }

@@ -37,6 +37,7 @@ TEST(CommandLineTest, EveryOutcomeHasItsExitCodeAndMessageAndWritesNothing) {
   const std::string frame = "frame game/Data/Weapon.spr.NCS ";
   const std::tuple<int, std::string, std::string> cases[] = {
       {0, "export --help", usage + "export"},
+      {0, "--version", "vestara-sprite " VESTARA_VERSION "\n"},
       {1, render + "helmet --item 0", usage + "render"},
       {1, render + "ring --item 0 --gender male", usage + "render"},
       {1, render + "armor --item 0 --color 5", usage + "render"},

@@ -4,7 +4,8 @@
 
 namespace vestara {
 
-// The application's 32 x 32 icon: a framed preview with a sword on it.
+// The application's icon, a framed preview with a sword on it, in every size the desktop
+// entry installs.
 QIcon AppIcon();
 
 }  // namespace vestara

@@ -236,6 +236,7 @@ void ViewerDialog::ShowMessage(const std::string& text) {
 
 void ViewerDialog::RunMessageBox(const QString& text) {
   QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+  box.setInformativeText(messageDetail_);
   box.exec();
 }
 

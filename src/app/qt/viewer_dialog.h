@@ -25,6 +25,9 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   ViewerDialog();
 
   CTaviselDlg& Dialog() { return dialog_; }
+  // A line shown under every message, such as where filepath.txt is expected; none when
+  // empty.
+  void SetMessageDetail(const QString& detail) { messageDetail_ = detail; }
 
   int CurrentSelection(ControlId list) const override;
   void SelectEntry(ControlId list, int position) override;
@@ -57,6 +60,7 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   void ResizePreview();
   void RunMessageBox(const QString& text);
 
+  QString messageDetail_;
   QPoint previewOrigin_;
   PixelSurface preview_;
   // Set when a handler's render is waiting to be shown: the paint that shows it must not

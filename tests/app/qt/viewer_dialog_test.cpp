@@ -12,6 +12,7 @@
 #include "app/control_ids.h"
 #include "app/qt/dialog_template.h"
 #include "app/qt/dialog_units.h"
+#include "app/qt/own_folder.h"
 #include "app/qt/viewer_dialog.h"
 #include "test_game.h"
 
@@ -174,27 +175,61 @@ class ViewerDialogTest : public QObject {
     QVERIFY(Shows(dialog, shield_, 200));
   }
 
+  // Started from the menu, the message also says where filepath.txt is expected.
+  void missingFolderIsReportedOnceAndEndsTheDialog_data() {
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("from a terminal") << QString();
+    QTest::newRow("from the menu") << QStringLiteral("/home/user/Pictures/Vestara/filepath.txt");
+  }
+
   void missingFolderIsReportedOnceAndEndsTheDialog() {
+    QFETCH(QString, detail);
     std::filesystem::remove(game_->Root() / "filepath.txt");
     // Keeps the search for a default install inside the test's folder.
     ScopedEnvironmentVariable prefix("WINEPREFIX", (game_->Root() / "wine").string());
     QStringList texts;
+    QStringList details;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         texts << box->text();
+        details << box->informativeText();
         box->button(QMessageBox::Ok)->click();
       }
     });
     closer.start(10);
 
     ViewerDialog dialog;
+    dialog.SetMessageDetail(detail);
     dialog.show();
     QTRY_VERIFY(!dialog.isVisible());
     // Events the closing box left behind get their chance to render again.
     QCoreApplication::processEvents();
     QCOMPARE(texts, QStringList{QStringLiteral("ヴェスタラフォルダのパスを設定してください。")});
+    QCOMPARE(details, QStringList{detail});
     QCOMPARE(dialog.result(), int{QDialog::Accepted});
+  }
+
+  // The menu entry's folder lies in the user's pictures folder and is made on first use; a
+  // folder that cannot be made is named in the error and the working directory stays.
+  void ownFolderIsMadeOnFirstUseAndEntered() {
+    const std::filesystem::path home = game_->Root() / "home";
+    ScopedEnvironmentVariable homeVariable("HOME", home.string());
+    ScopedEnvironmentVariable config("XDG_CONFIG_HOME", (home / "config").string());
+    WriteBinaryFile(home / "config" / "user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+    const std::filesystem::path own = home / "Bilder" / "Vestara";
+    ScopedWorkingDirectory start(home);
+    for (int run = 0; run < 2; ++run) {
+      std::filesystem::current_path(home);
+      QCOMPARE(EnterOwnFolder(), QString());
+      QCOMPARE(std::filesystem::current_path(), own);
+    }
+
+    std::filesystem::current_path(home);
+    std::filesystem::remove_all(own);
+    WriteBinaryFile(own, "");
+    QVERIFY(EnterOwnFolder().endsWith(QString::fromStdString(own.string())));
+    QCOMPARE(std::filesystem::current_path(), home);
   }
 };
 
