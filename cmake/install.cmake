@@ -6,7 +6,7 @@ set(VESTARA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${VESTARA_PACKAGE_NAME})
 set(VESTARA_GENERATED ${PROJECT_BINARY_DIR}/installed)
 
 install(FILES data/${VESTARA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size IN ITEMS 16 32 48 64 128 256)
+foreach(size IN LISTS VESTARA_ICON_SIZES)
   install(FILES data/icons/png/${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${VESTARA_APP_ID}.png)

@@ -1,11 +1,14 @@
 #include "app/qt/app_icon.h"
 
+#include <QDir>
+
 namespace vestara {
 
 QIcon AppIcon() {
   QIcon icon;
-  for (const int size : {16, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/icons/png/%1.png").arg(size), QSize(size, size));
+  // Each PNG's size is read from the file when the icon needs it.
+  for (const QString& file : QDir(QStringLiteral(":/icons/png")).entryList(QDir::Files)) {
+    icon.addFile(QStringLiteral(":/icons/png/") + file);
   }
   return icon;
 }

@@ -175,6 +175,13 @@ class ViewerDialogTest : public QObject {
     QVERIFY(Shows(dialog, shield_, 200));
   }
 
+  // The window shows the icon the desktop entry installs, in each of its sizes.
+  void windowCarriesTheInstalledIcon() {
+    ViewerDialog dialog;
+    const QList<QSize> sizes = dialog.windowIcon().availableSizes();
+    for (const int size : {16, 32, 48, 64, 128, 256}) QVERIFY(sizes.contains(QSize(size, size)));
+  }
+
   // Started from the menu, the message also says where filepath.txt is expected.
   void missingFolderIsReportedOnceAndEndsTheDialog_data() {
     QTest::addColumn<QString>("detail");
