@@ -15,9 +15,9 @@
 #include "cli/game_dir.h"
 #include "cli/picture_file.h"
 #include "cli/vestara_sprite.h"
+#include "platform/file_io.h"
 #include "ratio_pairs.h"
 #include "sample_game_folder.h"
-#include "sprite/file_bytes.h"
 
 namespace vestara::bench {
 namespace {

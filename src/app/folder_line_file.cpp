@@ -1,14 +1,9 @@
 #include "app/folder_line_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
+#include <span>
 #include <string>
 
-#include "app/regular_file.h"
+#include "platform/file_io.h"
 
 namespace vestara {
 
@@ -16,28 +11,6 @@ namespace {
 
 // The most the line is read as; longer lines are cut to this.
 constexpr std::size_t kMaxLineBytes = 254;
-constexpr int kTemporaryNameAttempts = 100;
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t count = write(fd, data.data(), data.size());
-    if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) return false;
-    data.remove_prefix(static_cast<std::size_t>(count));
-  }
-  return true;
-}
-
-// Creates a new file beside filepath.txt, never reusing an existing name; -1 on failure.
-int CreateTemporaryFile(std::string& name) {
-  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    name = std::string(kFolderLineFileName) + "." + std::to_string(getpid()) + "-" +
-           std::to_string(attempt) + ".tmp";
-    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
 
 }  // namespace
 
@@ -58,21 +31,11 @@ std::optional<std::string> ReadFolderLine() {
 }
 
 bool WriteFolderLine(std::string_view line) {
-  struct stat existing {};
-  const bool exists = lstat(kFolderLineFileName, &existing) == 0;
-  if (exists && (!S_ISREG(existing.st_mode) || access(kFolderLineFileName, W_OK) != 0)) {
-    return false;
-  }
-
-  std::string temporaryName;
-  const int fd = CreateTemporaryFile(temporaryName);
-  if (fd < 0) return false;
-  bool written = WriteAll(fd, line) && WriteAll(fd, "\n") && fsync(fd) == 0;
-  if (written && exists) written = fchmod(fd, existing.st_mode & 07777) == 0;
-  written = close(fd) == 0 && written;
-  if (written && std::rename(temporaryName.c_str(), kFolderLineFileName) == 0) return true;
-  std::remove(temporaryName.c_str());
-  return false;
+  std::string content(line);
+  content += '\n';
+  return ReplaceFileContents(
+      kFolderLineFileName,
+      std::span(reinterpret_cast<const unsigned char*>(content.data()), content.size()));
 }
 
 }  // namespace vestara

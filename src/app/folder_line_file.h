@@ -16,9 +16,9 @@ std::string FolderLineOf(std::string_view fileStart);
 // FolderLineOf filepath.txt; nullopt when the file cannot be opened as a regular file.
 std::optional<std::string> ReadFolderLine();
 
-// Replaces filepath.txt with `line` and a line end. The new file is written beside it and
-// renamed over it, so the old content stays intact until the new one is complete. An
-// existing entry that is not a writable regular file is left alone. False on any failure.
+// Replaces filepath.txt with `line` and a line end (ReplaceFileContents: the old content
+// stays intact until the new one is complete, and an existing entry that is not a writable
+// regular file is left alone). False on any failure.
 bool WriteFolderLine(std::string_view line);
 
 }  // namespace vestara

@@ -3,10 +3,11 @@
 #include <optional>
 #include <string_view>
 
-#include "app/cp932_text.h"
 #include "app/folder_line_file.h"
 #include "app/game_path.h"
-#include "app/regular_file.h"
+#include "app/utf8_text.h"
+#include "platform/cp932.h"
+#include "platform/file_io.h"
 
 namespace vestara {
 

@@ -1,12 +1,11 @@
 #include "app/game_path.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
+
+#include "platform/game_drive.h"
+#include "platform/utf8_path.h"
 
 namespace vestara {
 
@@ -30,23 +29,6 @@ bool StartsWithDriveLetter(std::string_view path) {
   return letter >= 'a' && letter <= 'z';
 }
 
-std::string EnvironmentValue(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? std::string(value) : std::string();
-}
-
-// Wine's prefix: $WINEPREFIX, else ~/.wine.
-std::string WinePrefix() {
-  std::string prefix = EnvironmentValue("WINEPREFIX");
-  if (!prefix.empty()) return prefix;
-  std::string home = EnvironmentValue("HOME");
-  if (home.empty()) {
-    const passwd* user = getpwuid(getuid());
-    if (user != nullptr && user->pw_dir != nullptr) home = user->pw_dir;
-  }
-  return home + "/.wine";
-}
-
 std::vector<std::string_view> SplitComponents(std::string_view path) {
   std::vector<std::string_view> components;
   std::size_t start = 0;
@@ -61,16 +43,18 @@ std::vector<std::string_view> SplitComponents(std::string_view path) {
 
 // The name of `component` inside `directory`: the exact name when it exists, else the one
 // entry equal to it ignoring ASCII case; empty when there is no such single entry.
-std::string ResolveComponent(const std::filesystem::path& directory, std::string_view component) {
+std::string ResolveComponent(const std::string& directoryName, std::string_view component) {
+  const std::filesystem::path directory = PathFromUtf8(directoryName);
   std::error_code error;
-  if (std::filesystem::exists(std::filesystem::symlink_status(directory / component, error))) {
+  if (std::filesystem::exists(
+          std::filesystem::symlink_status(directory / PathFromUtf8(component), error))) {
     return std::string(component);
   }
   std::string match;
   int matches = 0;
   for (std::filesystem::directory_iterator entry(directory, error), end; !error && entry != end;
        entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
+    const std::string name = Utf8FromPath(entry->path().filename());
     if (EqualsIgnoringAsciiCase(name, component)) {
       match = name;
       ++matches;
@@ -82,11 +66,9 @@ std::string ResolveComponent(const std::filesystem::path& directory, std::string
 }  // namespace
 
 std::string ToNativePath(std::string_view gamePath) {
-  // Appended piece by piece: assigning or prepending literals here makes GCC 12 report a
-  // false -Wrestrict inside std::string (GCC bug 105329).
   std::string native;
   if (StartsWithDriveLetter(gamePath)) {
-    native.append(WinePrefix()).append("/drive_").append(1, AsciiLower(gamePath[0])).append(1, '/');
+    native = GameDriveRoot(gamePath[0]);
     gamePath.remove_prefix(2);
   } else if (!gamePath.empty() && IsSeparator(gamePath[0])) {
     native.append(1, '/');

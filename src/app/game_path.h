@@ -7,8 +7,9 @@ namespace vestara {
 
 // Maps a game path as the game spells it (backslash or slash separators, "C:\" drive
 // letters, any letter case) onto the native file system: separators become '/', a drive
-// letter maps into the Wine prefix, and a component missing with the exact case resolves
-// to the single directory entry that matches it case-insensitively.
+// letter maps to GameDriveRoot (Wine's folder for the drive, or on Windows the drive
+// itself), and a component missing with the exact case resolves to the single directory
+// entry that matches it case-insensitively.
 std::string ToNativePath(std::string_view gamePath);
 
 }  // namespace vestara

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/view_state.h"
 #include "sprite/sprite_file.h"
 
 namespace vestara {
@@ -43,9 +42,9 @@ OffscreenFrame PaintOffscreenFrame(const std::string& archivePath, FrameIndex in
   const int width = std::min(3 * frame.width, kStretchSourceSize.width);
   const int height = std::min(3 * frame.height, kStretchSourceSize.height);
   frame.surface = PixelSurface(width, height, faceColor);
-  ViewState painterState;
-  painterState.backgroundColor = backgroundColor;
-  PaintSpriteFrame(frame.surface, archivePath, painterState, index);
+  std::uint16_t paintedHeight = 0;
+  std::uint16_t paintedWidth = 0;
+  PaintSpriteFrame(frame.surface, archivePath, backgroundColor, index, paintedHeight, paintedWidth);
   return frame;
 }
 

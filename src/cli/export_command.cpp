@@ -1,8 +1,5 @@
 #include "cli/export_command.h"
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <set>
@@ -23,13 +20,13 @@
 #include "cli/picture_file.h"
 #include "cli/picture_options.h"
 #include "cli/progress_bar.h"
+#include "platform/console.h"
+#include "platform/file_io.h"
+#include "platform/utf8_path.h"
 #include "sprite/archive_index.h"
-#include "sprite/file_bytes.h"
 
 namespace vestara {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct ExportOptions {
   std::string folder;
@@ -118,26 +115,25 @@ void RunExport(const ExportOptions& options, std::ostream& out, std::ostream& er
   if (options.picture.transparent && format != PictureFormat::Png) {
     throw UsageError("--transparent needs --format png");
   }
-  const fs::path folder(options.folder);
+  const std::string& folder = options.folder;
   std::vector<ExportedItem> items = PlanItems(format);
   // Refuse before writing anything, so a refused export leaves no partial result.
-  const std::string csvPath = (folder / "index.csv").string();
-  const std::string htmlPath = (folder / "index.html").string();
+  const std::string csvPath = JoinPath(folder, "index.csv");
+  const std::string htmlPath = JoinPath(folder, "index.html");
   RefuseExisting(csvPath, options.force);
   RefuseExisting(htmlPath, options.force);
-  for (const ExportedItem& item : items)
-    RefuseExisting((folder / item.file).string(), options.force);
+  for (const ExportedItem& item : items) RefuseExisting(JoinPath(folder, item.file), options.force);
 
   ArchiveCache archives(ResolveGameFolder(options.gameDir));
   std::set<std::string> missingArchives;
   std::size_t written = 0;
   std::size_t withoutPicture = 0;
   std::string lastFolder;
-  ProgressBar progress(err, items.size(), ::isatty(STDERR_FILENO) == 1);
+  ProgressBar progress(err, items.size(), StandardErrorIsConsole());
   for (ExportedItem& item : items) {
     // The file is listed only once it is written.
     const std::string relative = std::exchange(item.file, std::string());
-    const std::string path = (folder / relative).string();
+    const std::string path = JoinPath(folder, relative);
     const auto& archive = archives.Get(item.archive);
     if (!archive) {
       missingArchives.insert(item.archive);
@@ -155,7 +151,7 @@ void RunExport(const ExportOptions& options, std::ostream& out, std::ostream& er
       progress.Advance();
       continue;
     }
-    const std::string pathFolder = fs::path(path).parent_path().string();
+    const std::string pathFolder = ParentOf(path);
     if (pathFolder != lastFolder) {
       MakeDirectories(pathFolder);
       lastFolder = pathFolder;
@@ -170,7 +166,7 @@ void RunExport(const ExportOptions& options, std::ostream& out, std::ostream& er
   }
   progress.Finish();
 
-  MakeDirectories(folder.string());
+  MakeDirectories(folder);
   WriteTextFile(csvPath, MakeIndexCsv(items), options.force);
   WriteTextFile(htmlPath, MakeContactSheet(items), options.force);
 

@@ -2,8 +2,8 @@
 
 #include "app/game_folder.h"
 #include "app/game_path.h"
-#include "app/regular_file.h"
 #include "cli/command_error.h"
+#include "platform/file_io.h"
 
 namespace vestara {
 namespace {

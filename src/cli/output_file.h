@@ -5,10 +5,9 @@
 
 namespace vestara {
 
-// Writes `bytes` to the native `path`. Without `force` an existing entry is never
-// touched and is an error; with it the new file replaces the old one atomically (it is
-// written beside it under a temporary name, then renamed over it). Throws CommandError
-// (InputOutput) naming the file and the problem.
+// Writes `bytes` to `path`. Without `force` an existing entry is never touched and is an
+// error; with it the new file replaces an existing writable regular file atomically
+// (ReplaceFileContents). Throws CommandError (InputOutput) naming the file and the problem.
 void WriteOutputFile(const std::string& path, std::span<const unsigned char> bytes, bool force);
 
 // Throws like WriteOutputFile when `path` exists and `force` is not given; lets a command

@@ -1,12 +1,12 @@
 #include "cli/sample_game_command.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/output_file.h"
 #include "cli/sample_game/sample_game.h"
+#include "platform/utf8_path.h"
 
 namespace vestara {
 namespace {
@@ -17,17 +17,16 @@ struct SampleGameOptions {
 };
 
 void RunSampleGame(const SampleGameOptions& options, std::ostream& out) {
-  const std::filesystem::path folder(options.folder);
   const std::vector<SampleGameFile> files = SampleGameFiles();
   // Refuse before writing anything, so a refused run leaves no half-built folder.
   for (const SampleGameFile& file : files) {
-    RefuseExisting((folder / file.path).string(), options.force);
+    RefuseExisting(JoinPath(options.folder, file.path), options.force);
   }
   for (const SampleGameFile& file : files) {
-    const std::filesystem::path path = folder / file.path;
-    MakeDirectories(path.parent_path().string());
+    const std::string path = JoinPath(options.folder, file.path);
+    MakeDirectories(ParentOf(path));
     const std::vector<std::uint8_t> bytes = file.build();
-    WriteOutputFile(path.string(), bytes, options.force);
+    WriteOutputFile(path, bytes, options.force);
   }
   out << "Wrote the sample game (" << files.size() << " files) to " << options.folder << '\n';
 }

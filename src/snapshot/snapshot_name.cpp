@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/utf8_path.h"
 #include "snapshot/snapshot.h"
 
 namespace vestara {
@@ -19,7 +20,7 @@ std::string SnapshotName(long number) {
 // folder or a dangling link still holds it, so a capture never replaces it.
 bool IsFree(const std::string& name) {
   std::error_code error;
-  return std::filesystem::symlink_status(name, error).type() ==
+  return std::filesystem::symlink_status(PathFromUtf8(name), error).type() ==
          std::filesystem::file_type::not_found;
 }
 

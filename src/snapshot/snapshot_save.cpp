@@ -2,8 +2,8 @@
 #include <cctype>
 #include <string_view>
 
+#include "platform/file_io.h"
 #include "snapshot/image_encoding.h"
-#include "snapshot/new_file.h"
 #include "snapshot/snapshot.h"
 
 namespace vestara {

@@ -1,6 +1,6 @@
 #include "sprite/sprite_file.h"
 
-#include "sprite/file_bytes.h"
+#include "platform/file_io.h"
 
 namespace vestara {
 
@@ -14,14 +14,14 @@ bool MeasureSpriteFrame(const std::string& path, FrameIndex index, std::uint16_t
   return size.has_value();
 }
 
-bool PaintSpriteFrame(PixelSurface& surface, const std::string& path, ViewState& state,
-                      FrameIndex index) {
+bool PaintSpriteFrame(PixelSurface& surface, const std::string& path, Color backgroundColor,
+                      FrameIndex index, std::uint16_t& height, std::uint16_t& width) {
   const auto bytes = ReadFileBytes(path);
   if (!bytes) return false;
-  const auto size = PaintFrame(*bytes, index, state.backgroundColor, surface);
+  const auto size = PaintFrame(*bytes, index, backgroundColor, surface);
   if (!size) return false;
-  state.frameHeight = size->height;
-  state.frameWidth = size->width;
+  height = size->height;
+  width = size->width;
   return true;
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/view_state.h"
+#include "graphics/color.h"
 #include "graphics/pixel_surface.h"
 #include "sprite/sprite_decoder.h"
 
@@ -13,9 +13,9 @@ namespace vestara {
 // Writes `height` and `width` on every path (9 x 17 when the archive is refused).
 bool MeasureSpriteFrame(const std::string& path, FrameIndex index, std::uint16_t& height,
                         std::uint16_t& width);
-// Paints with state.backgroundColor and, on success, stores the size in
-// state.frameHeight and state.frameWidth.
-bool PaintSpriteFrame(PixelSurface& surface, const std::string& path, ViewState& state,
-                      FrameIndex index);
+// Paints over `backgroundColor` and, on success, stores the frame's size in `height` and
+// `width` (left alone otherwise).
+bool PaintSpriteFrame(PixelSurface& surface, const std::string& path, Color backgroundColor,
+                      FrameIndex index, std::uint16_t& height, std::uint16_t& width);
 
 }  // namespace vestara

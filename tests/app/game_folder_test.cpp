@@ -8,7 +8,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/cp932_text.h"
 #include "app/game_path.h"
 #include "support/scoped_test_directory.h"
 #include "unprivileged_user.h"
@@ -160,16 +159,6 @@ TEST_F(GameFolderTest, GamePathsMapDrivesSeparatorsAndLetterCase) {
   };
   for (const auto& [gamePath, native] : cases)
     EXPECT_EQ(ToNativePath(gamePath), native) << gamePath;
-}
-
-TEST(Cp932TextTest, ConvertsShiftJisOrRefusesIt) {
-  std::string longShiftJis = "\xb1", longUtf8 = "\xef\xbd\xb1";  // half-width katakana
-  for (int i = 0; i < 300; ++i) {                                // longer than one output chunk
-    longShiftJis += "\x95\x5c";
-    longUtf8 += "\xe8\xa1\xa8";
-  }
-  EXPECT_EQ(Cp932ToUtf8(longShiftJis + "a\\b~"), longUtf8 + "a\\b~");  // no yen sign
-  EXPECT_EQ(Cp932ToUtf8("\x95"), std::nullopt);
 }
 
 }  // namespace

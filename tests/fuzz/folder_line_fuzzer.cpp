@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/cp932_text.h"
 #include "app/folder_line_file.h"
 #include "app/game_folder.h"
 #include "app/game_path.h"
+#include "app/utf8_text.h"
 #include "fuzz_check.h"
 
 namespace {

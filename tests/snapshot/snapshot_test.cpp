@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "snapshot/image_encoding.h"
-#include "snapshot/new_file.h"
 #include "support/decoded_image.h"
 #include "support/scoped_test_directory.h"
 

@@ -1,6 +1,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 #include "cli/sample_game/art_palette.h"
 #include "cli/sample_game/sample_art.h"
@@ -106,7 +107,7 @@ PixelArt DrawNecklace(int frame) {
   const double rx = width / 2.0 - 2;
   const double ry = height * 0.55;
   for (int bead = 0; bead <= 40; ++bead) {
-    const double angle = M_PI * bead / 40;
+    const double angle = std::numbers::pi * bead / 40;
     const int x = static_cast<int>(width / 2.0 - rx * std::cos(angle));
     const int y = static_cast<int>(1 + ry * std::sin(angle));
     art.FillRect(x, y, 2, 2, chain.Shade(bead % 2 == 0 ? 1 : 4));
@@ -147,7 +148,8 @@ PixelArt DrawSoul(int frame) {
       } else if (std::abs(distance - halo) < 0.8) {
         // A dotted halo.
         const double angle = std::atan2(dy, dx);
-        if (static_cast<int>((angle + M_PI) * 6) % 2 == 0) art.Set(x, wisps + y, glow.Shade(2));
+        if (static_cast<int>((angle + std::numbers::pi) * 6) % 2 == 0)
+          art.Set(x, wisps + y, glow.Shade(2));
       }
     }
   }

@@ -1,6 +1,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <optional>
 
 #include "cli/sample_game/art_palette.h"
@@ -61,7 +62,7 @@ std::optional<std::uint8_t> WeaponAt(const WeaponLook& look, double along, doubl
     case WeaponKind::Axe: {
       if (along > 0.62 && along < 0.88 && across < 0 && across > -size * 0.24) {
         // A crescent: deepest in the middle of the head, curved on its cutting edge.
-        const double middle = std::sin(M_PI * (along - 0.62) / 0.26);
+        const double middle = std::sin(std::numbers::pi * (along - 0.62) / 0.26);
         if (-across < size * 0.24 * std::sqrt(middle)) {
           return look.head.Shade(static_cast<int>(-across / (size * 0.24) * 6) + 1);
         }
@@ -70,7 +71,8 @@ std::optional<std::uint8_t> WeaponAt(const WeaponLook& look, double along, doubl
     }
     case WeaponKind::Spear: {
       if (along > 0.74 && along < 0.98) {
-        const double leaf = std::sin(M_PI * (along - 0.74) / 0.24) * std::max(2.5, size / 18);
+        const double leaf =
+            std::sin(std::numbers::pi * (along - 0.74) / 0.24) * std::max(2.5, size / 18);
         if (std::abs(across) <= leaf) return ShadeAcross(look.head, across, leaf);
       }
       if (auto p = Taper(look.fitting, along, across, 0.70, 0.74, pole + 1.2, pole + 1.2)) return p;

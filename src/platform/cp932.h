@@ -6,10 +6,6 @@
 
 namespace vestara {
 
-// True when `text` is well-formed UTF-8 (no overlong forms, surrogates or code points
-// past U+10FFFF).
-bool IsValidUtf8(std::string_view text);
-
 // Converts Shift-JIS text (Windows code page 932) to UTF-8; nullopt when the bytes are
 // not valid code page 932 or no converter is available.
 std::optional<std::string> Cp932ToUtf8(std::string_view text);
