@@ -1,11 +1,11 @@
 #include "support/scoped_test_directory.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <utility>
 
 namespace vestara::testing {
@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 ScopedTestDirectory::ScopedTestDirectory() {
   static int created = 0;
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = "vestara-" + std::to_string(getpid()) + "-" + std::to_string(++created);
+  // A random part keeps test processes running at once out of each other's folders.
+  static const unsigned run = std::random_device()();
+  std::string name = "vestara-" + std::to_string(run) + "-" + std::to_string(++created);
   if (test != nullptr) name += std::string("-") + test->name();
   for (char& c : name) {
     if (c == '/') c = '_';  // parameterised test names contain slashes
@@ -45,25 +47,6 @@ ScopedWorkingDirectory::ScopedWorkingDirectory(const fs::path& directory)
 ScopedWorkingDirectory::~ScopedWorkingDirectory() {
   std::error_code error;
   fs::current_path(previous_, error);
-}
-
-ScopedEnvironmentVariable::ScopedEnvironmentVariable(std::string name,
-                                                     const std::optional<std::string>& value)
-    : name_(std::move(name)) {
-  if (const char* old = std::getenv(name_.c_str())) previous_ = old;
-  if (value) {
-    setenv(name_.c_str(), value->c_str(), 1);
-  } else {
-    unsetenv(name_.c_str());
-  }
-}
-
-ScopedEnvironmentVariable::~ScopedEnvironmentVariable() {
-  if (previous_) {
-    setenv(name_.c_str(), previous_->c_str(), 1);
-  } else {
-    unsetenv(name_.c_str());
-  }
 }
 
 void WriteBinaryFile(const fs::path& path, const std::string& bytes) {

@@ -1,0 +1,28 @@
+// Environment variables for the tests that point Wine's prefix at a folder of their own.
+#include <cstdlib>
+#include <utility>
+
+#include "support/scoped_test_directory.h"
+
+namespace vestara::testing {
+
+ScopedEnvironmentVariable::ScopedEnvironmentVariable(std::string name,
+                                                     const std::optional<std::string>& value)
+    : name_(std::move(name)) {
+  if (const char* old = std::getenv(name_.c_str())) previous_ = old;
+  if (value) {
+    setenv(name_.c_str(), value->c_str(), 1);
+  } else {
+    unsetenv(name_.c_str());
+  }
+}
+
+ScopedEnvironmentVariable::~ScopedEnvironmentVariable() {
+  if (previous_) {
+    setenv(name_.c_str(), previous_->c_str(), 1);
+  } else {
+    unsetenv(name_.c_str());
+  }
+}
+
+}  // namespace vestara::testing
