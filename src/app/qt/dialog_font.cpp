@@ -3,7 +3,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-#include "app/qt/dialog_template.h"
+#include "app/dialog_template.h"
 
 namespace vestara {
 namespace {

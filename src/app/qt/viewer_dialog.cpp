@@ -18,7 +18,7 @@
 #include "app/qt/app_icon.h"
 #include "app/qt/dialog_font.h"
 #include "app/qt/dialog_units.h"
-#include "app/qt/list_labels.h"
+#include "app/list_labels.h"
 #include "app/render_pipeline.h"
 
 namespace vestara {

@@ -8,7 +8,7 @@
 #include "app/control_ids.h"
 #include "app/ctavisel_dlg.h"
 #include "app/dialog_window.h"
-#include "app/qt/dialog_template.h"
+#include "app/dialog_template.h"
 #include "graphics/pixel_surface.h"
 
 class QAbstractButton;

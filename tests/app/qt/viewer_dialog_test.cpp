@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/control_ids.h"
-#include "app/qt/dialog_template.h"
+#include "app/dialog_template.h"
 #include "app/qt/dialog_units.h"
 #include "app/qt/own_folder.h"
 #include "app/qt/viewer_dialog.h"

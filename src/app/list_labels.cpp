@@ -1,4 +1,4 @@
-#include "app/qt/list_labels.h"
+#include "app/list_labels.h"
 
 #include <span>
 

@@ -1,4 +1,4 @@
-#include "app/qt/dialog_template.h"
+#include "app/dialog_template.h"
 
 #include <array>
 

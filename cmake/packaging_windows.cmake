@@ -1,0 +1,12 @@
+# The Windows download, `cpack -G ZIP` in the Windows tree:
+# VestaraItemViewer-<version>-win64.zip with both programs, the README and the licence in
+# one folder. Nothing else is needed to run them.
+install(FILES README.md DESTINATION .)
+install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME VestaraItemViewer)
+set(CPACK_PACKAGE_FILE_NAME VestaraItemViewer-${PROJECT_VERSION}-win64)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+include(CPack)
