@@ -161,7 +161,8 @@ void ViewerWindow::SelectEntry(ControlId list, int position) {
 }
 
 int ViewerWindow::CheckedRadio(ControlId firstRadio) const {
-  for (int id = firstRadio; id <= LastRadioOf(firstRadio); ++id) {
+  const int last = LastRadioOf(firstRadio);
+  for (int id = firstRadio; id <= last; ++id) {
     if (IsDlgButtonChecked(window_, id) == BST_CHECKED) return id - firstRadio;
   }
   return -1;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/file_io.h"
+#include "platform/read_to_end.h"
 
 namespace vestara {
 
@@ -45,23 +46,19 @@ Descriptor OpenRegularFile(const std::string& path, struct stat& status) {
   return file;
 }
 
-// Reads until the end of the file or `maxBytes`. `expected` is the size the file had when
-// it was opened; one byte more lets the read that finds the end need no second buffer.
+std::optional<std::size_t> ReadChunk(int fd, void* buffer, std::size_t size) {
+  while (true) {
+    const ssize_t count = read(fd, buffer, size);
+    if (count >= 0) return static_cast<std::size_t>(count);
+    if (errno != EINTR) return std::nullopt;
+  }
+}
+
 template <typename Bytes>
 std::optional<Bytes> ReadUpTo(int fd, std::size_t maxBytes, std::size_t expected) {
-  Bytes data(std::min(maxBytes, expected + 1), 0);
-  std::size_t filled = 0;
-  while (filled < maxBytes) {
-    // A file that grew since it was measured is read on.
-    if (filled == data.size()) data.resize(std::min(maxBytes, data.size() * 2));
-    const ssize_t count = read(fd, data.data() + filled, data.size() - filled);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return std::nullopt;
-    if (count == 0) break;
-    filled += static_cast<std::size_t>(count);
-  }
-  data.resize(filled);
-  return data;
+  return ReadToEnd<Bytes>(
+      [fd](void* buffer, std::size_t size) { return ReadChunk(fd, buffer, size); }, maxBytes,
+      expected);
 }
 
 bool WriteAll(int fd, std::span<const unsigned char> bytes) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/read_to_end.h"
 #include "platform/windows/wide_text.h"
 
 namespace vestara {
@@ -49,23 +50,18 @@ Handle OpenRegularFile(const std::string& path, LARGE_INTEGER& size) {
   return file;
 }
 
-// Reads until the end of the file or `maxBytes`. `expected` is the size the file had when
-// it was opened; one byte more lets the read that finds the end need no second buffer.
+std::optional<std::size_t> ReadChunk(HANDLE file, void* buffer, std::size_t size) {
+  DWORD count = 0;
+  const auto wanted = static_cast<DWORD>(std::min(size, kMaxTransfer));
+  if (ReadFile(file, buffer, wanted, &count, nullptr) == 0) return std::nullopt;
+  return count;
+}
+
 template <typename Bytes>
 std::optional<Bytes> ReadUpTo(HANDLE file, std::size_t maxBytes, std::size_t expected) {
-  Bytes data(std::min(maxBytes, expected + 1), 0);
-  std::size_t filled = 0;
-  while (filled < maxBytes) {
-    // A file that grew since it was measured is read on.
-    if (filled == data.size()) data.resize(std::min(maxBytes, data.size() * 2));
-    DWORD count = 0;
-    const auto wanted = static_cast<DWORD>(std::min(data.size() - filled, kMaxTransfer));
-    if (ReadFile(file, data.data() + filled, wanted, &count, nullptr) == 0) return std::nullopt;
-    if (count == 0) break;
-    filled += count;
-  }
-  data.resize(filled);
-  return data;
+  return ReadToEnd<Bytes>(
+      [file](void* buffer, std::size_t size) { return ReadChunk(file, buffer, size); }, maxBytes,
+      expected);
 }
 
 bool WriteAll(HANDLE file, std::span<const unsigned char> bytes) {

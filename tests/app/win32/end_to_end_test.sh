@@ -12,17 +12,7 @@ wine_pid=
 trap '[ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Waits until the capture `name` is as large as the rendering `expected`, then compares.
-expect_capture() {
-  for _ in $(seq 200); do
-    if [ -f "$1" ] && [ "$(stat -c %s "$1")" -eq "$(stat -c %s "$2")" ]; then
-      cmp -s "$1" "$2" || fail "$1 differs from $2"
-      return 0
-    fi
-    sleep 0.05
-  done
-  fail "no complete $1"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../expect_capture.sh"
 
 # Wine does not fall back on its own from the dialog's missing Japanese font to an
 # installed one; the prefix maps the family onto IPA Gothic.
