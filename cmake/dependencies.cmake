@@ -1,5 +1,5 @@
-# The libraries the build takes from the system. A cross build finds none of Debian's
-# native packages (and must not put /usr/include on its include path): it builds
+# The libraries the build takes from the system. A cross build finds only mingw-w64's zlib
+# among Debian's packages (and must not put /usr/include on its include path): it builds
 # GoogleTest from Debian's sources and takes the header-only CLI11 and stb through a
 # folder of its own that holds only them.
 
@@ -21,6 +21,13 @@ else()
   add_library(vestara_stb INTERFACE)
   add_library(vestara::stb ALIAS vestara_stb)
 endif()
+
+# zlib for the PNG writer. Linked statically into the Windows programs, which must need
+# no DLL beyond Windows' own.
+if(CMAKE_CROSSCOMPILING)
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
+find_package(ZLIB REQUIRED)
 
 if(BUILD_TESTING)
   enable_testing()

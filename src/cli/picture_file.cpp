@@ -4,7 +4,8 @@
 #include <cctype>
 #include <string>
 
-#include "snapshot/image_encoding.h"
+#include "snapshot/bmp_encoding.h"
+#include "snapshot/png_encoding.h"
 
 namespace vestara {
 
@@ -25,7 +26,7 @@ std::string_view ExtensionOf(PictureFormat format) {
 std::vector<unsigned char> EncodePicture(const PixelSurface& image, const std::vector<bool>& opaque,
                                          PictureFormat format) {
   if (!opaque.empty()) return EncodePngWithAlpha(image, opaque);
-  return format == PictureFormat::Bmp ? EncodeBmp24(image) : EncodePng24(image);
+  return format == PictureFormat::Bmp ? EncodeBmp24(image) : EncodePng(image);
 }
 
 }  // namespace vestara

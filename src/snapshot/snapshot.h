@@ -14,7 +14,7 @@ using SnapshotImage = PixelSurface;
 std::string FindFreeSnapshotName();
 
 // Writes `image` to `name`, never replacing an existing file. The extension picks the
-// format: ".bmp" uncompressed 24-bit BMP, ".png" 24-bit PNG (case-insensitive); any
+// format: ".bmp" uncompressed 24-bit BMP, ".png" PNG (case-insensitive); any
 // other extension fails. False on every failure (a partial file is removed).
 bool SaveSnapshot(const SnapshotImage& image, const std::string& name);
 

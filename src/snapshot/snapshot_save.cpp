@@ -3,7 +3,8 @@
 #include <string_view>
 
 #include "platform/file_io.h"
-#include "snapshot/image_encoding.h"
+#include "snapshot/bmp_encoding.h"
+#include "snapshot/png_encoding.h"
 #include "snapshot/snapshot.h"
 
 namespace vestara {
@@ -36,7 +37,7 @@ bool SaveEncoded(const std::vector<unsigned char>& encoded, const std::string& n
 bool SaveSnapshot(const SnapshotImage& image, const std::string& name) {
   const std::string extension = ExtensionOf(name);
   if (extension == ".bmp") return SaveEncoded(EncodeBmp24(image), name);
-  if (extension == ".png") return SaveEncoded(EncodePng24(image), name);
+  if (extension == ".png") return SaveEncoded(EncodePng(image), name);
   return false;
 }
 

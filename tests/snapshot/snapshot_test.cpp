@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "platform/file_io.h"
-#include "snapshot/image_encoding.h"
+#include "snapshot/bmp_encoding.h"
+#include "snapshot/png_encoding.h"
 #include "snapshot_fixture.h"
 #include "support/decoded_image.h"
 #include "support/scoped_test_directory.h"

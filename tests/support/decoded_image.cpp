@@ -20,7 +20,10 @@ std::uint32_t DecodedImage::Rgb(int x, int y) const {
 
 std::optional<DecodedImage> DecodeImage(const std::filesystem::path& path) {
   // Read here rather than by name: stb opens names in the ANSI code page on Windows.
-  const std::vector<std::uint8_t> bytes = ReadBytes(path);
+  return DecodeImageBytes(ReadBytes(path));
+}
+
+std::optional<DecodedImage> DecodeImageBytes(std::span<const std::uint8_t> bytes) {
   DecodedImage image;
   unsigned char* pixels =
       stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &image.width,

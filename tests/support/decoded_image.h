@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace vestara::testing {
@@ -17,5 +18,6 @@ struct DecodedImage {
   std::uint32_t Rgb(int x, int y) const;  // 0x00BBGGRR
 };
 std::optional<DecodedImage> DecodeImage(const std::filesystem::path& path);
+std::optional<DecodedImage> DecodeImageBytes(std::span<const std::uint8_t> bytes);
 
 }  // namespace vestara::testing

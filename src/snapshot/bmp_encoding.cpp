@@ -1,4 +1,4 @@
-#include "snapshot/image_encoding.h"
+#include "snapshot/bmp_encoding.h"
 
 #include <climits>
 #include <cstddef>
@@ -39,9 +39,9 @@ bool Encodable(const PixelSurface& image) {
   return rowBytes * image.Height() <= INT_MAX - 1024;
 }
 
-// Top-down interleaved channels: R, G, B and, with a mask, A.
-std::vector<unsigned char> Interleave(const PixelSurface& image, const std::vector<bool>* opaque) {
-  const std::size_t channels = opaque ? 4 : 3;
+// Top-down interleaved channels: R, G, B.
+std::vector<unsigned char> Interleave(const PixelSurface& image) {
+  constexpr std::size_t channels = 3;
   std::vector<unsigned char> samples;
   samples.reserve(image.Pixels().size() * channels);
   for (std::size_t i = 0; i < image.Pixels().size(); ++i) {
@@ -49,7 +49,6 @@ std::vector<unsigned char> Interleave(const PixelSurface& image, const std::vect
     samples.push_back(RedOf(color));
     samples.push_back(GreenOf(color));
     samples.push_back(BlueOf(color));
-    if (opaque) samples.push_back((*opaque)[i] ? 255 : 0);
   }
   return samples;
 }
@@ -63,30 +62,11 @@ std::vector<unsigned char> Finish(Output output, int written) {
 
 std::vector<unsigned char> EncodeBmp24(const PixelSurface& image) {
   if (!Encodable(image)) return {};
-  const auto samples = Interleave(image, nullptr);
+  const auto samples = Interleave(image);
   Output output;
   // Three channels give a 40-byte info header, BGR, bottom-up rows padded to 4 bytes.
   const int written =
       stbi_write_bmp_to_func(Append, &output, image.Width(), image.Height(), 3, samples.data());
-  return Finish(std::move(output), written);
-}
-
-std::vector<unsigned char> EncodePng24(const PixelSurface& image) {
-  if (!Encodable(image)) return {};
-  const auto samples = Interleave(image, nullptr);
-  Output output;
-  const int written = stbi_write_png_to_func(Append, &output, image.Width(), image.Height(), 3,
-                                             samples.data(), image.Width() * 3);
-  return Finish(std::move(output), written);
-}
-
-std::vector<unsigned char> EncodePngWithAlpha(const PixelSurface& image,
-                                              const std::vector<bool>& opaque) {
-  if (!Encodable(image) || opaque.size() != image.Pixels().size()) return {};
-  const auto samples = Interleave(image, &opaque);
-  Output output;
-  const int written = stbi_write_png_to_func(Append, &output, image.Width(), image.Height(), 4,
-                                             samples.data(), image.Width() * 4);
   return Finish(std::move(output), written);
 }
 
