@@ -1,21 +1,22 @@
 #include "cli/export_command.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <utility>
 #include <variant>
 #include <vector>
 
-#include "catalogue/archive_names.h"
-#include "catalogue/frame_tables.h"
-#include "catalogue/item_category.h"
-#include "cli/cli_choices.h"
+#include "cli/archive_cache.h"
 #include "cli/command_error.h"
 #include "cli/export_index.h"
+#include "cli/export_plan.h"
 #include "cli/frame_picture.h"
 #include "cli/game_dir.h"
+#include "cli/ordered_jobs.h"
 #include "cli/output_file.h"
 #include "cli/picture_file.h"
 #include "cli/picture_options.h"
@@ -23,10 +24,14 @@
 #include "platform/console.h"
 #include "platform/file_io.h"
 #include "platform/utf8_path.h"
-#include "sprite/archive_index.h"
 
 namespace vestara {
 namespace {
+
+// More threads than this would only cost memory.
+constexpr unsigned kMaxJobs = 256;
+
+unsigned DefaultJobCount() { return std::clamp(std::thread::hardware_concurrency(), 1u, kMaxJobs); }
 
 struct ExportOptions {
   std::string folder;
@@ -34,70 +39,34 @@ struct ExportOptions {
   std::string format = "png";
   PictureOptions picture;
   bool force = false;
+  unsigned jobs = DefaultJobCount();
 };
 
-// Every item to export, in category order; armor and shoes once per gender and colour.
-std::vector<ExportedItem> PlanItems(PictureFormat format) {
-  std::vector<ExportedItem> items;
-  const auto addCategory = [&](ItemCategory category, const std::string& archive,
-                               const std::string& gender, const std::string& colour) {
-    const std::string name(CategoryName(category));
-    const std::string folder = gender.empty() ? name : name + "/" + gender + "-" + colour;
-    int position = 0;
-    for (const FrameTableEntry& entry : FrameTableOf(category)) {
-      items.push_back(
-          {name,
-           position,
-           std::string(entry.label),
-           gender,
-           colour,
-           archive,
-           entry.frame,
-           std::nullopt,
-           folder + "/" + PositionText(position) + "." + std::string(ExtensionOf(format)),
-           {}});
-      ++position;
-    }
-  };
-  for (int category = 0; category < kItemCategoryCount; ++category) {
-    const auto item = static_cast<ItemCategory>(category);
-    if (item != Armor && item != Shoes) {
-      addCategory(item, std::string(FixedArchiveName(item)), {}, {});
-      continue;
-    }
-    const int colours = item == Armor ? kArmorColourCount : kShoesColourCount;
-    for (int gender = 0; gender < 2; ++gender) {
-      for (int colour = 0; colour < colours; ++colour) {
-        addCategory(
-            item,
-            item == Armor ? ArmorArchiveName(gender, colour) : ShoesArchiveName(gender, colour),
-            std::string(GenderName(gender)), std::to_string(colour));
-      }
-    }
+// What a job makes of one item, for the writer to take in order.
+struct MadePicture {
+  std::optional<FrameSize> size;
+  std::string problem;  // why there is no picture
+  bool archiveMissing = false;
+  std::vector<unsigned char> bytes;  // empty when the picture could not be encoded
+};
+
+MadePicture MakePicture(ArchiveCache& archives, const ExportedItem& item,
+                        const PictureOptions& options, PictureFormat format) {
+  const ArchiveCache::Archive archive = archives.Get(item.archive);
+  if (!archive) return {std::nullopt, "missing archive " + item.archive, true, {}};
+  MadePicture made;
+  const auto frame = static_cast<FrameIndex>(item.frame);
+  made.size = MeasureFrame(*archive, frame);
+  const auto picture =
+      MakeFramePicture(*archive, frame, options.zoomPercent, options.BackgroundColor());
+  if (const auto* failure = std::get_if<FrameFailure>(&picture)) {
+    made.problem = DescribeFrameFailure(*failure);
+    return made;
   }
-  return items;
+  const auto& done = std::get<FramePicture>(picture);
+  made.bytes = EncodePicture(done.image, done.opaque, format);
+  return made;
 }
-
-// Reads each archive once while the items that use it follow one another.
-class ArchiveCache {
- public:
-  explicit ArchiveCache(std::string gameFolder) : gameFolder_(std::move(gameFolder)) {}
-
-  // The archive's bytes; nullopt when it is missing or not an archive.
-  const std::optional<std::vector<std::uint8_t>>& Get(const std::string& name) {
-    if (name != name_) {
-      name_ = name;
-      bytes_ = ReadFileBytes(ArchivePathIn(gameFolder_, name));
-      if (bytes_ && !ReadArchiveIndex(*bytes_)) bytes_.reset();
-    }
-    return bytes_;
-  }
-
- private:
-  std::string gameFolder_;
-  std::string name_;
-  std::optional<std::vector<std::uint8_t>> bytes_;
-};
 
 void WriteTextFile(const std::string& path, const std::string& text, bool force) {
   WriteOutputFile(path, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()),
@@ -116,7 +85,7 @@ void RunExport(const ExportOptions& options, std::ostream& out, std::ostream& er
     throw UsageError("--transparent needs --format png");
   }
   const std::string& folder = options.folder;
-  std::vector<ExportedItem> items = PlanItems(format);
+  std::vector<ExportedItem> items = PlanExport(format);
   // Refuse before writing anything, so a refused export leaves no partial result.
   const std::string csvPath = JoinPath(folder, "index.csv");
   const std::string htmlPath = JoinPath(folder, "index.html");
@@ -124,46 +93,47 @@ void RunExport(const ExportOptions& options, std::ostream& out, std::ostream& er
   RefuseExisting(htmlPath, options.force);
   for (const ExportedItem& item : items) RefuseExisting(JoinPath(folder, item.file), options.force);
 
-  ArchiveCache archives(ResolveGameFolder(options.gameDir));
+  const unsigned jobs = options.jobs;
+  ArchiveCache archives(ResolveGameFolder(options.gameDir), jobs + 1);
+  std::vector<MadePicture> made(items.size());
+  const auto produce = [&](std::size_t i) {
+    made[i] = MakePicture(archives, items[i], options.picture, format);
+  };
+
   std::set<std::string> missingArchives;
   std::size_t written = 0;
   std::size_t withoutPicture = 0;
   std::string lastFolder;
   ProgressBar progress(err, items.size(), StandardErrorIsConsole());
-  for (ExportedItem& item : items) {
+  const auto consume = [&](std::size_t i) {
+    ExportedItem& item = items[i];
+    const MadePicture picture = std::exchange(made[i], {});
     // The file is listed only once it is written.
     const std::string relative = std::exchange(item.file, std::string());
+    item.size = picture.size;
+    item.problem = picture.problem;
+    if (!picture.problem.empty()) {
+      if (picture.archiveMissing) {
+        missingArchives.insert(item.archive);
+      } else {
+        ++withoutPicture;
+      }
+      progress.Advance();
+      return;
+    }
     const std::string path = JoinPath(folder, relative);
-    const auto& archive = archives.Get(item.archive);
-    if (!archive) {
-      missingArchives.insert(item.archive);
-      item.problem = "missing archive " + item.archive;
-      progress.Advance();
-      continue;
-    }
-    item.size = MeasureFrame(*archive, static_cast<FrameIndex>(item.frame));
-    const auto picture =
-        MakeFramePicture(*archive, static_cast<FrameIndex>(item.frame), options.picture.zoomPercent,
-                         options.picture.BackgroundColor());
-    if (const auto* failure = std::get_if<FrameFailure>(&picture)) {
-      item.problem = DescribeFrameFailure(*failure);
-      ++withoutPicture;
-      progress.Advance();
-      continue;
-    }
+    if (picture.bytes.empty()) throw FileError(path, "the picture cannot be encoded");
     const std::string pathFolder = ParentOf(path);
     if (pathFolder != lastFolder) {
       MakeDirectories(pathFolder);
       lastFolder = pathFolder;
     }
-    const auto& done = std::get<FramePicture>(picture);
-    const std::vector<unsigned char> bytes = EncodePicture(done.image, done.opaque, format);
-    if (bytes.empty()) throw FileError(path, "the picture cannot be encoded");
-    WriteOutputFile(path, bytes, options.force);
+    WriteOutputFile(path, picture.bytes, options.force);
     item.file = relative;
     ++written;
     progress.Advance();
-  }
+  };
+  RunOrderedJobs(items.size(), jobs, produce, consume);
   progress.Finish();
 
   MakeDirectories(folder);
@@ -190,6 +160,8 @@ CliCommand AddExportCommand(CLI::App& tool, std::ostream& out, std::ostream& err
       ->capture_default_str();
   AddPictureOptions(*exporter, options->picture, true);
   exporter->add_flag("--force", options->force, "replace existing files");
+  exporter->add_option("--jobs", options->jobs, "pictures made at once (default: one per core)")
+      ->check(CLI::Range(1u, kMaxJobs));
   return {exporter, [options, &out, &err] { RunExport(*options, out, err); }};
 }
 

@@ -208,6 +208,46 @@ TEST(ExportCommandTest, ExportsEveryItemAsFrameWouldAndListsMissingArchives) {
   EXPECT_TRUE(giant && giant->width > 408 && giant->height > 360);
 }
 
+// However many pictures are made at once, the export writes the same files, lists and
+// messages; with missing archives, damaged frames and a failure half-way through too.
+TEST(ExportCommandTest, EveryJobCountGivesTheSameResult) {
+  ToolTest tool;
+  tool.WriteSampleGame();
+  fs::remove(tool.Work() / "game/Data/Armor102.spr.NCS");
+  // Cut inside the frames, after the offset table: the later weapons cannot be read.
+  const fs::path weapons = tool.Work() / "game/Data/Weapon.spr.NCS";
+  fs::resize_file(weapons, fs::file_size(weapons) / 2);
+  const std::vector<std::string> runs = {"export -o out --game-dir game --transparent",
+                                         "export -o bmp --game-dir game --format bmp --zoom 300"};
+  // A file where the rings' folder would go stops the export at the first ring.
+  const auto blockRings = [&] { testing::WriteBinaryFile(tool.Work() / "f/ring", "in the way"); };
+  const std::string failing = "export -o f --game-dir game";
+
+  std::optional<std::tuple<ToolRun, ToolRun, ToolRun, std::map<std::string, std::string>>> first;
+  for (const int jobs : {1, 2, 5}) {
+    const std::string option = " --jobs " + std::to_string(jobs);
+    const ToolRun a = tool.Run(runs[0] + option);
+    const ToolRun b = tool.Run(runs[1] + option);
+    blockRings();
+    const ToolRun c = tool.Run(failing + option);
+    EXPECT_EQ(a.exitCode, 0) << a.err;
+    EXPECT_EQ(c.exitCode, 2);
+    auto result = std::make_tuple(a, b, c, TreeOf(tool.Work()));
+    for (const char* written : {"out", "bmp", "f"}) fs::remove_all(tool.Work() / written);
+    if (!first) {
+      EXPECT_NE(a.out.find("frames without a picture: "), std::string::npos) << a.out;
+      EXPECT_NE(c.err.find("ring"), std::string::npos) << c.err;
+      first = std::move(result);
+      continue;
+    }
+    const auto& [a1, b1, c1, tree1] = *first;
+    EXPECT_EQ(std::tie(a.exitCode, a.out, a.err), std::tie(a1.exitCode, a1.out, a1.err)) << jobs;
+    EXPECT_EQ(std::tie(b.exitCode, b.out, b.err), std::tie(b1.exitCode, b1.out, b1.err)) << jobs;
+    EXPECT_EQ(std::tie(c.exitCode, c.out, c.err), std::tie(c1.exitCode, c1.out, c1.err)) << jobs;
+    EXPECT_TRUE(std::get<3>(result) == tree1) << jobs;
+  }
+}
+
 TEST(ExportIndexTest, CsvAndContactSheetEscapeWhatNeedsIt) {
   const ExportedItem found{
       "weapon",         3, "<O'Neil & \"b\", c\nd>", "", "", "Weapon.spr.NCS", 4, FrameSize{40, 52},

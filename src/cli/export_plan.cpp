@@ -1,0 +1,53 @@
+#include "cli/export_plan.h"
+
+#include <string>
+
+#include "catalogue/archive_names.h"
+#include "catalogue/frame_tables.h"
+#include "catalogue/item_category.h"
+#include "cli/cli_choices.h"
+
+namespace vestara {
+
+std::vector<ExportedItem> PlanExport(PictureFormat format) {
+  std::vector<ExportedItem> items;
+  const auto addCategory = [&](ItemCategory category, const std::string& archive,
+                               const std::string& gender, const std::string& colour) {
+    const std::string name(CategoryName(category));
+    const std::string folder = gender.empty() ? name : name + "/" + gender + "-" + colour;
+    int position = 0;
+    for (const FrameTableEntry& entry : FrameTableOf(category)) {
+      items.push_back(
+          {name,
+           position,
+           std::string(entry.label),
+           gender,
+           colour,
+           archive,
+           entry.frame,
+           std::nullopt,
+           folder + "/" + PositionText(position) + "." + std::string(ExtensionOf(format)),
+           {}});
+      ++position;
+    }
+  };
+  for (int category = 0; category < kItemCategoryCount; ++category) {
+    const auto item = static_cast<ItemCategory>(category);
+    if (item != Armor && item != Shoes) {
+      addCategory(item, std::string(FixedArchiveName(item)), {}, {});
+      continue;
+    }
+    const int colours = item == Armor ? kArmorColourCount : kShoesColourCount;
+    for (int gender = 0; gender < 2; ++gender) {
+      for (int colour = 0; colour < colours; ++colour) {
+        addCategory(
+            item,
+            item == Armor ? ArmorArchiveName(gender, colour) : ShoesArchiveName(gender, colour),
+            std::string(GenderName(gender)), std::to_string(colour));
+      }
+    }
+  }
+  return items;
+}
+
+}  // namespace vestara
