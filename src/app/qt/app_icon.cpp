@@ -1,14 +1,18 @@
 #include "app/qt/app_icon.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSize>
 
 namespace vestara {
 
 QIcon AppIcon() {
   QIcon icon;
-  // Each PNG's size is read from the file when the icon needs it.
+  // Each PNG is named after its size: given the size, the icon decodes only the one it
+  // shows, when it shows it.
   for (const QString& file : QDir(QStringLiteral(":/icons/png")).entryList(QDir::Files)) {
-    icon.addFile(QStringLiteral(":/icons/png/") + file);
+    const int side = QFileInfo(file).baseName().toInt();
+    icon.addFile(QStringLiteral(":/icons/png/") + file, QSize(side, side));
   }
   return icon;
 }

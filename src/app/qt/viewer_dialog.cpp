@@ -12,13 +12,16 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <algorithm>
 #include <bit>
+#include <utility>
+#include <vector>
 
+#include "app/list_labels.h"
 #include "app/qt/app_icon.h"
 #include "app/qt/dialog_font.h"
 #include "app/qt/dialog_units.h"
-#include "app/list_labels.h"
 #include "app/render_pipeline.h"
 
 namespace vestara {
@@ -33,13 +36,14 @@ QString FromUtf8(std::string_view text) {
 
 QString ObjectNameOf(ControlId id) { return QString::number(static_cast<int>(id)); }
 
-// Drop-down lists open below the control and show as many rows as the template's dropped
-// height leaves room for.
-void ShapeCombo(QComboBox& combo, const QRect& droppedRect) {
-  combo.setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+// A drop-down list shows as many rows as the template's dropped height leaves room for.
+// The closed size comes from the font, not from measuring every entry, which the
+// template's width makes unnecessary.
+void ShapeCombo(QComboBox& combo, const QRect& droppedRect, int& rowHeight) {
   const int closedHeight = combo.sizeHint().height();
   combo.setGeometry(droppedRect.x(), droppedRect.y(), droppedRect.width(), closedHeight);
-  const int rowHeight = std::max(1, combo.view()->sizeHintForRow(0));
+  // Every list has the dialog's font, so the first one's row height serves all.
+  if (rowHeight == 0) rowHeight = std::max(1, combo.view()->sizeHintForRow(0));
   combo.setMaxVisibleItems(std::max(1, (droppedRect.height() - closedHeight) / rowHeight));
 }
 
@@ -47,7 +51,6 @@ void ShapeCombo(QComboBox& combo, const QRect& droppedRect) {
 
 ViewerDialog::ViewerDialog() : dialog_(*this) {
   setWindowTitle(FromUtf8(kDialogCaption));
-  setWindowIcon(AppIcon());
   setFont(DialogFont());
   QPalette face = palette();
   face.setColor(QPalette::Window,
@@ -55,6 +58,7 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
   setPalette(face);
 
   const DialogBaseUnits units = BaseUnitsOf(font());
+  std::vector<std::pair<QComboBox*, QRect>> lists;
   QButtonGroup* radioGroup = nullptr;
   for (const TemplateControl& control : DialogTemplate()) {
     QWidget* widget = CreateControl(control);
@@ -65,7 +69,7 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
     widget->setAutoFillBackground(control.kind != TemplateControlKind::Picture);
     if (!control.id) continue;
     widget->setObjectName(ObjectNameOf(*control.id));
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) ShapeCombo(*combo, rect);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) lists.emplace_back(combo, rect);
     if (control.kind == TemplateControlKind::GroupRadio) {
       radioGroup = new QButtonGroup(this);
       radioGroup->setObjectName(ObjectNameOf(*control.id));
@@ -74,6 +78,9 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
       radioGroup->addButton(radio, static_cast<int>(radioGroup->buttons().size()));
     }
   }
+
+  int listRowHeight = 0;
+  for (const auto& [combo, rect] : lists) ShapeCombo(*combo, rect, listRowHeight);
 
   const QSize clientSize = MapDialogRect(kDialogRect, units).size();
   setMinimumSize(clientSize);
@@ -127,8 +134,12 @@ QWidget* ViewerDialog::CreateControl(const TemplateControl& control) {
 
 QComboBox* ViewerDialog::CreateCombo(ControlId id) {
   auto* combo = new QComboBox(this);
+  // Set while the list is empty: set later, it measures every entry once more.
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   // Filled before the connection: filling is no choice of the user's.
-  for (const std::string_view label : ListLabels(id)) combo->addItem(FromUtf8(label));
+  QStringList labels;
+  for (const std::string_view label : ListLabels(id)) labels.append(FromUtf8(label));
+  combo->addItems(labels);
   connect(combo, &QComboBox::currentIndexChanged, this,
           [this, id] { Notify(id, kSelectionChanged); });
   combo->installEventFilter(this);
@@ -283,6 +294,14 @@ void ViewerDialog::paintEvent(QPaintEvent* event) {
                      preview_.Height(), preview_.Width() * static_cast<int>(sizeof(Color)),
                      QImage::Format_RGBX8888);
   QPainter(this).drawImage(previewOrigin_, image);
+  if (!iconSet_) {
+    // Decoding the icon's six sizes takes as long as building the window: the first
+    // picture comes first.
+    iconSet_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(AppIcon()); }, Qt::QueuedConnection);
+  }
+  if (previewShown_) previewShown_();
 }
 
 void ViewerDialog::resizeEvent(QResizeEvent* event) {

@@ -3,12 +3,14 @@
 #include <QDialog>
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/control_ids.h"
 #include "app/ctavisel_dlg.h"
-#include "app/dialog_window.h"
 #include "app/dialog_template.h"
+#include "app/dialog_window.h"
 #include "graphics/pixel_surface.h"
 
 class QAbstractButton;
@@ -28,6 +30,8 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   // A line shown under every message, such as where filepath.txt is expected; none when
   // empty.
   void SetMessageDetail(const QString& detail) { messageDetail_ = detail; }
+  // Called after every paint that has drawn the preview.
+  void SetPreviewShownHandler(std::function<void()> handler) { previewShown_ = std::move(handler); }
 
   int CurrentSelection(ControlId list) const override;
   void SelectEntry(ControlId list, int position) override;
@@ -61,12 +65,14 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   void RunMessageBox(const QString& text);
 
   QString messageDetail_;
+  std::function<void()> previewShown_;
   QPoint previewOrigin_;
   PixelSurface preview_;
   // Set when a handler's render is waiting to be shown: the paint that shows it must not
   // render again.
   bool previewFresh_ = false;
   bool painting_ = false;
+  bool iconSet_ = false;
   bool messageActive_ = false;
   bool endAfterMessage_ = false;
   CTaviselDlg dialog_;

@@ -175,9 +175,12 @@ class ViewerDialogTest : public QObject {
     QVERIFY(Shows(dialog, shield_, 200));
   }
 
-  // The window shows the icon the desktop entry installs, in each of its sizes.
+  // The window shows the icon the desktop entry installs, in each of its sizes, from
+  // right after its first picture.
   void windowCarriesTheInstalledIcon() {
     ViewerDialog dialog;
+    ShowActive(dialog);
+    QTRY_VERIFY(!dialog.windowIcon().isNull());
     const QList<QSize> sizes = dialog.windowIcon().availableSizes();
     for (const int size : {16, 32, 48, 64, 128, 256}) QVERIFY(sizes.contains(QSize(size, size)));
   }
