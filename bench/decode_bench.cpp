@@ -48,7 +48,7 @@ void RegisterDecodeBenchmarks() {
     RegisterRatioPair(
         "decode/" + std::to_string(frame.width) + "x" + std::to_string(frame.height), kTarget,
         [archive, frame](benchmark::State& state) { PaintFromMemory(state, archive, frame); },
-        FillFloor({frame.width, frame.height}));
+        FillFloor({frame.width, frame.height}), Verdict::Information);
   }
 }
 

@@ -19,10 +19,10 @@ void Register(const std::string& name, BenchmarkBody body) {
 std::string FloorName(const std::string& name) { return name + "/floor"; }
 
 void RegisterRatioPair(const std::string& name, double target, BenchmarkBody work,
-                       BenchmarkBody floor) {
+                       BenchmarkBody floor, Verdict verdict) {
   Register(name, std::move(work));
   Register(FloorName(name), std::move(floor));
-  Pairs().push_back({name, target});
+  Pairs().push_back({name, target, verdict});
 }
 
 const std::vector<RatioPair>& RegisteredRatioPairs() { return Pairs(); }
