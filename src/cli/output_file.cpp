@@ -35,14 +35,13 @@ void RefuseExisting(const std::string& path, bool force) {
 }
 
 void WriteOutputFile(const std::string& path, std::span<const unsigned char> bytes, bool force) {
-  RefuseExisting(path, force);
   // Created exclusively: a file that appeared meanwhile is not replaced either. With
   // --force a free name needs no replacing either.
   if (!Exists(path)) {
     if (WriteNewFile(path, bytes)) return;
     if (!Exists(path)) throw WriteFailure(path);
-    RefuseExisting(path, force);
   }
+  RefuseExisting(path, force);
   std::error_code error;
   if (fs::is_directory(fs::symlink_status(PathFromUtf8(path), error))) {
     throw FileError(path, "is a directory");
