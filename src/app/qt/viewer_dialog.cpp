@@ -36,15 +36,24 @@ QString FromUtf8(std::string_view text) {
 
 QString ObjectNameOf(ControlId id) { return QString::number(static_cast<int>(id)); }
 
+// Every list has the dialog's font and style, so the first one's closed height and row
+// height serve all: measured once, not once per list.
+struct ListMetrics {
+  int closedHeight = 0;
+  int rowHeight = 0;
+};
+
 // A drop-down list shows as many rows as the template's dropped height leaves room for.
-// The closed size comes from the font, not from measuring every entry, which the
-// template's width makes unnecessary.
-void ShapeCombo(QComboBox& combo, const QRect& droppedRect, int& rowHeight) {
-  const int closedHeight = combo.sizeHint().height();
-  combo.setGeometry(droppedRect.x(), droppedRect.y(), droppedRect.width(), closedHeight);
-  // Every list has the dialog's font, so the first one's row height serves all.
-  if (rowHeight == 0) rowHeight = std::max(1, combo.view()->sizeHintForRow(0));
-  combo.setMaxVisibleItems(std::max(1, (droppedRect.height() - closedHeight) / rowHeight));
+void ShapeCombo(QComboBox& combo, const QRect& droppedRect, ListMetrics& metrics) {
+  if (metrics.closedHeight == 0) {
+    // Measured without the entries: the template gives the width.
+    combo.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    metrics.closedHeight = combo.sizeHint().height();
+    metrics.rowHeight = std::max(1, combo.view()->sizeHintForRow(0));
+  }
+  combo.setGeometry(droppedRect.x(), droppedRect.y(), droppedRect.width(), metrics.closedHeight);
+  combo.setMaxVisibleItems(
+      std::max(1, (droppedRect.height() - metrics.closedHeight) / metrics.rowHeight));
 }
 
 }  // namespace
@@ -79,8 +88,8 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
     }
   }
 
-  int listRowHeight = 0;
-  for (const auto& [combo, rect] : lists) ShapeCombo(*combo, rect, listRowHeight);
+  ListMetrics listMetrics;
+  for (const auto& [combo, rect] : lists) ShapeCombo(*combo, rect, listMetrics);
 
   const QSize clientSize = MapDialogRect(kDialogRect, units).size();
   setMinimumSize(clientSize);
@@ -134,8 +143,6 @@ QWidget* ViewerDialog::CreateControl(const TemplateControl& control) {
 
 QComboBox* ViewerDialog::CreateCombo(ControlId id) {
   auto* combo = new QComboBox(this);
-  // Set while the list is empty: set later, it measures every entry once more.
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   // Filled before the connection: filling is no choice of the user's.
   QStringList labels;
   for (const std::string_view label : ListLabels(id)) labels.append(FromUtf8(label));
