@@ -1,6 +1,8 @@
 #include "snapshot/png_palette.h"
 
 #include <algorithm>
+#include <array>
+#include <numeric>
 #include <unordered_map>
 
 namespace vestara {
@@ -21,43 +23,41 @@ std::optional<IndexedPicture> IndexPicture(const PixelSurface& image,
     return opaque && !(*opaque)[i] ? colour | kTransparentKey : colour;
   };
 
-  // Entries in order of first occurrence, transparent ones first.
+  // One pass: each pixel gets the entry of its key in order of first occurrence.
   std::vector<std::uint32_t> keys;
   std::unordered_map<std::uint32_t, std::uint8_t> entryOf;
-  std::uint32_t previousKey = 0;
-  bool havePrevious = false;
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    const std::uint32_t key = keyOf(i);
-    // Runs of one colour are the rule in these pictures.
-    if (havePrevious && key == previousKey) continue;
-    previousKey = key;
-    havePrevious = true;
-    if (entryOf.contains(key)) continue;
-    if (keys.size() == kMaxPaletteEntries) return std::nullopt;
-    entryOf.emplace(key, 0);
-    keys.push_back(key);
-  }
-  std::stable_partition(keys.begin(), keys.end(),
-                        [](std::uint32_t key) { return (key & kTransparentKey) != 0; });
-
   IndexedPicture picture;
-  picture.palette.reserve(keys.size());
-  for (std::size_t entry = 0; entry < keys.size(); ++entry) {
-    entryOf[keys[entry]] = static_cast<std::uint8_t>(entry);
-    picture.palette.push_back(keys[entry] & 0xFFFFFFu);
-    if ((keys[entry] & kTransparentKey) != 0) ++picture.transparentCount;
-  }
   picture.indices.resize(pixels.size());
-  std::uint32_t previous = 0;
+  std::uint32_t previousKey = 0;
   std::uint8_t previousEntry = 0;
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     const std::uint32_t key = keyOf(i);
-    if (i == 0 || key != previous) {
-      previous = key;
-      previousEntry = entryOf.at(key);
+    // Runs of one colour are the rule in these pictures.
+    if (i == 0 || key != previousKey) {
+      auto found = entryOf.find(key);
+      if (found == entryOf.end()) {
+        if (keys.size() == kMaxPaletteEntries) return std::nullopt;
+        found = entryOf.emplace(key, static_cast<std::uint8_t>(keys.size())).first;
+        keys.push_back(key);
+      }
+      previousKey = key;
+      previousEntry = found->second;
     }
     picture.indices[i] = previousEntry;
   }
+
+  // Then the transparent entries move to the front, keeping their order and the others'.
+  std::vector<std::uint8_t> order(keys.size());
+  std::iota(order.begin(), order.end(), std::uint8_t{0});
+  std::stable_partition(order.begin(), order.end(),
+                        [&](std::uint8_t entry) { return (keys[entry] & kTransparentKey) != 0; });
+  std::array<std::uint8_t, kMaxPaletteEntries> moved{};
+  for (std::size_t entry = 0; entry < order.size(); ++entry) {
+    moved[order[entry]] = static_cast<std::uint8_t>(entry);
+    picture.palette.push_back(keys[order[entry]] & 0xFFFFFFu);
+    if ((keys[order[entry]] & kTransparentKey) != 0) ++picture.transparentCount;
+  }
+  for (std::uint8_t& index : picture.indices) index = moved[index];
   return picture;
 }
 
