@@ -1,6 +1,6 @@
 #include "bench_dialog_window.h"
 
-#include "app/render_pipeline.h"
+#include "render/render_pipeline.h"
 
 namespace vestara::bench {
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "app/ctavisel_dlg.h"
-#include "app/render_pipeline.h"
 #include "bench_dialog_window.h"
 #include "bench_registrations.h"
 #include "catalogue/frame_tables.h"
 #include "ratio_pairs.h"
+#include "render/render_pipeline.h"
 #include "sample_game_folder.h"
 #include "sprite/sprite_file.h"
 #include "support/scoped_test_directory.h"

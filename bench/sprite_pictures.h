@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sprite/archive_writer.h"
+#include "sample_game/archive_writer.h"
 
 namespace vestara::bench {
 

@@ -1,11 +1,11 @@
 #include <string>
 
-#include "app/render_pipeline.h"
 #include "bench_registrations.h"
 #include "fill_floor.h"
 #include "graphics/pixel_surface.h"
 #include "graphics/stretch.h"
 #include "ratio_pairs.h"
+#include "render/render_pipeline.h"
 #include "sprite/sprite_decoder.h"
 #include "sprite_pictures.h"
 

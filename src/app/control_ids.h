@@ -27,9 +27,9 @@ enum ControlId : int {
 
 // Notification codes a control sends to the dialog.
 enum NotificationCode : int {
-  kClicked = 0,            // button or radio clicked
-  kSelectionChanged = 1,   // combo selection changed by the user
-  kFocusGained = 3,        // combo gained the focus
+  kClicked = 0,           // button or radio clicked
+  kSelectionChanged = 1,  // combo selection changed by the user
+  kFocusGained = 3,       // combo gained the focus
 };
 
 }  // namespace vestara

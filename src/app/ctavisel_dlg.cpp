@@ -6,19 +6,17 @@
 #include <utility>
 
 #include "app/command_routes.h"
-#include "app/game_folder.h"
-#include "app/game_path.h"
 #include "app/item_lists.h"
-#include "app/render_pipeline.h"
 #include "catalogue/archive_names.h"
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_labels.h"
+#include "game/game_folder.h"
+#include "game/game_path.h"
+#include "render/render_pipeline.h"
 
 namespace vestara {
 namespace {
 
-// Asks the user to set the path of the game folder; the dialog ends after it.
-constexpr char kNoGameFolderMessage[] = "ヴェスタラフォルダのパスを設定してください。";
 constexpr std::array<std::int16_t, 4> kZoomSteps{50, 100, 200, 300};
 constexpr Color kOpeningBackground = 0xFFFFFF;
 
@@ -125,7 +123,7 @@ void CTaviselDlg::RenderView(RenderMode mode) {
     EndDialogOk();
     return;
   }
-  const std::string archivePath = ToNativePath(gameFolder + "Data\\" + state_.archiveName);
+  const std::string archivePath = ArchivePathIn(gameFolder, state_.archiveName);
   const std::optional<ControlId> itemList = ItemListOf(state_.category);
   if (!itemList) return;
   // No selection (-1) becomes 65535, which no table holds.

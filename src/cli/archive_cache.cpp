@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "cli/game_dir.h"
+#include "game/game_path.h"
 #include "platform/file_io.h"
 #include "sprite/archive_index.h"
 

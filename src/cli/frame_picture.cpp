@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "app/render_pipeline.h"
 #include "graphics/stretch.h"
+#include "render/render_pipeline.h"
 
 namespace vestara {
 namespace {

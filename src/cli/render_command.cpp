@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/render_pipeline.h"
 #include "catalogue/archive_names.h"
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
@@ -16,6 +15,8 @@
 #include "cli/output_file.h"
 #include "cli/picture_file.h"
 #include "cli/picture_options.h"
+#include "game/game_path.h"
+#include "render/render_pipeline.h"
 #include "snapshot/snapshot.h"
 #include "sprite/sprite_decoder.h"
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "cli/output_file.h"
-#include "cli/sample_game/sample_game.h"
 #include "platform/utf8_path.h"
+#include "sample_game/sample_game.h"
 
 namespace vestara {
 namespace {

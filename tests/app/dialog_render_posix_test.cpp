@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "dialog_fixture.h"
-#include "unprivileged_user.h"
+#include "support/unprivileged_user.h"
 
 namespace vestara::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/render_pipeline.h"
 #include "dialog_fixture.h"
+#include "render/render_pipeline.h"
 #include "sprite/archive_index.h"
 #include "sprite/sprite_decoder.h"
 

@@ -3,14 +3,14 @@
 
 #include <tuple>
 
-#include "app/render_pipeline.h"
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
 #include "catalogue/item_labels.h"
 #include "cli/export_index.h"
+#include "render/render_pipeline.h"
+#include "sample_game/archive_writer.h"
 #include "snapshot/snapshot.h"
 #include "sprite/archive_index.h"
-#include "sprite/archive_writer.h"
 #include "support/decoded_image.h"
 #include "support/test_pictures.h"
 #include "tool_test.h"

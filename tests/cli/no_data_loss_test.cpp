@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "sample_game/archive_writer.h"
 #include "sprite/archive_index.h"
-#include "sprite/archive_writer.h"
 #include "tool_test.h"
 
 namespace vestara::clitest {

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#include "cli/sample_game/sample_game.h"
-#include "sprite/archive_writer.h"
+#include "sample_game/archive_writer.h"
+#include "sample_game/sample_game.h"
 #include "support/test_pictures.h"
 
 namespace vestara::clitest {

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/folder_line_file.h"
-#include "app/game_folder.h"
-#include "app/game_path.h"
-#include "app/utf8_text.h"
 #include "fuzz_check.h"
+#include "game/folder_line_file.h"
+#include "game/game_folder.h"
+#include "game/game_path.h"
+#include "game/utf8_text.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "sample_game/archive_writer.h"
 #include "sprite/archive_index.h"
-#include "sprite/archive_writer.h"
 #include "sprite/palette_colors.h"
 #include "sprite/sprite_palette.h"
 #include "support/test_pictures.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "sprite/archive_writer.h"
+#include "sample_game/archive_writer.h"
 #include "support/scoped_test_directory.h"
 #include "support/test_pictures.h"
 

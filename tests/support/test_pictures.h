@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "graphics/color.h"
-#include "sprite/archive_writer.h"
+#include "sample_game/archive_writer.h"
 
 namespace vestara::testing {
 

@@ -22,7 +22,7 @@
 #include "app/qt/app_icon.h"
 #include "app/qt/dialog_font.h"
 #include "app/qt/dialog_units.h"
-#include "app/render_pipeline.h"
+#include "render/render_pipeline.h"
 
 namespace vestara {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "app/dialog_template.h"
 #include "app/list_labels.h"
-#include "app/render_pipeline.h"
 #include "app/win32/dialog_template_bytes.h"
 #include "platform/windows/wide_text.h"
+#include "render/render_pipeline.h"
 
 namespace vestara {
 namespace {

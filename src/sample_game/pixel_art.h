@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "sprite/archive_writer.h"
+#include "sample_game/archive_writer.h"
 
 namespace vestara {
 

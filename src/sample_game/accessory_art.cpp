@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <numbers>
 
-#include "cli/sample_game/art_palette.h"
-#include "cli/sample_game/sample_art.h"
+#include "sample_game/art_palette.h"
+#include "sample_game/sample_art.h"
 
 namespace vestara {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/game_folder.h"
+#include "game/game_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <tuple>
 #include <vector>
 
-#include "app/game_path.h"
+#include "game/game_path.h"
 #include "support/scoped_test_directory.h"
-#include "unprivileged_user.h"
+#include "support/unprivileged_user.h"
 
 namespace vestara::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <numbers>
 #include <optional>
 
-#include "cli/sample_game/art_palette.h"
-#include "cli/sample_game/sample_art.h"
+#include "sample_game/art_palette.h"
+#include "sample_game/sample_art.h"
 
 namespace vestara {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/sample_game/pixel_art.h"
+#include "sample_game/pixel_art.h"
 
 #include <algorithm>
 #include <vector>

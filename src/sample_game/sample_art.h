@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/sample_game/pixel_art.h"
+#include "sample_game/pixel_art.h"
 
 namespace vestara {
 

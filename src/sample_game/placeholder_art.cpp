@@ -1,7 +1,7 @@
 #include <cstdint>
 
-#include "cli/sample_game/art_palette.h"
-#include "cli/sample_game/sample_art.h"
+#include "sample_game/art_palette.h"
+#include "sample_game/sample_art.h"
 
 namespace vestara {
 

@@ -1,11 +1,11 @@
-#include "app/game_folder.h"
+#include "game/game_folder.h"
 
 #include <optional>
 #include <string_view>
 
-#include "app/folder_line_file.h"
-#include "app/game_path.h"
-#include "app/utf8_text.h"
+#include "game/folder_line_file.h"
+#include "game/game_path.h"
+#include "game/utf8_text.h"
 #include "platform/cp932.h"
 #include "platform/file_io.h"
 
@@ -13,22 +13,11 @@ namespace vestara {
 
 namespace {
 
-// The file whose presence marks a folder as the game's installation folder.
-constexpr char kProbeFile[] = "Char\\B0000000.spr.NCS";
 constexpr char kFirstDefaultFolder[] = "C:\\Program Files\\Kestrelfen\\Vestara\\";
 constexpr char kSecondDefaultFolder[] = "C:\\Program Files\\Vestara\\";
 // Game paths have always been built in 256-byte buffers: the longest folder that still
 // leaves room for the probe file's 21 bytes and a terminating zero.
 constexpr std::size_t kMaxFolderBytes = 234;
-
-bool HoldsGame(const std::string& folder) {
-  return OpensAsRegularFile(ToNativePath(folder + kProbeFile));
-}
-
-// Tested on UTF-8 text, where separator bytes never occur inside a multi-byte character.
-bool EndsInSeparator(std::string_view folder) {
-  return !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
-}
 
 // The folder line as UTF-8: unchanged when it already is, else read as code page 932 (the
 // encoding the line was written in on the game's platform).
@@ -38,6 +27,14 @@ std::optional<std::string> DecodeFolderLine(const std::string& line) {
 }
 
 }  // namespace
+
+bool EndsInSeparator(std::string_view folder) {
+  return !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+}
+
+bool HoldsGame(const std::string& folder) {
+  return OpensAsRegularFile(ToNativePath(folder + kProbeFile));
+}
 
 std::optional<FolderLine> NormaliseFolderLine(const std::string& line) {
   std::optional<std::string> folder = DecodeFolderLine(line);

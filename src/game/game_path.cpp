@@ -1,4 +1,4 @@
-#include "app/game_path.h"
+#include "game/game_path.h"
 
 #include <filesystem>
 #include <system_error>
@@ -91,6 +91,10 @@ std::string ToNativePath(std::string_view gamePath) {
     native += '/';
   }
   return native;
+}
+
+std::string ArchivePathIn(const std::string& gameFolder, std::string_view archiveName) {
+  return ToNativePath(gameFolder + "Data\\" + std::string(archiveName));
 }
 
 }  // namespace vestara

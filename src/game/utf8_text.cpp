@@ -1,4 +1,4 @@
-#include "app/utf8_text.h"
+#include "game/utf8_text.h"
 
 #include <cstddef>
 

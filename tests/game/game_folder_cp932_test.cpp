@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/game_folder.h"
-#include "app/game_path.h"
+#include "game/game_folder.h"
+#include "game/game_path.h"
 #include "platform/file_io.h"
 #include "platform/utf8_path.h"
 #include "support/scoped_test_directory.h"

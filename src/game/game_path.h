@@ -12,4 +12,7 @@ namespace vestara {
 // entry that matches it case-insensitively.
 std::string ToNativePath(std::string_view gamePath);
 
+// The native path of an archive in the game folder's Data subfolder.
+std::string ArchivePathIn(const std::string& gameFolder, std::string_view archiveName);
+
 }  // namespace vestara

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "cli/sample_game/art_palette.h"
-#include "cli/sample_game/sample_art.h"
+#include "sample_game/art_palette.h"
+#include "sample_game/sample_art.h"
 
 namespace vestara {
 namespace {

@@ -2,8 +2,24 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vestara {
+
+// The file whose presence marks a folder as the game's installation folder, as the game
+// spells it.
+inline constexpr char kProbeFile[] = "Char\\B0000000.spr.NCS";
+
+// Asks the user to set the path of the game folder: what the viewer says, and the command
+// line tool prints, when no game folder is known.
+inline constexpr char kNoGameFolderMessage[] = "ヴェスタラフォルダのパスを設定してください。";
+
+// Whether `folder` ends in a backslash or a slash. Safe on UTF-8 text, where separator
+// bytes never occur inside a multi-byte character.
+bool EndsInSeparator(std::string_view folder);
+
+// Whether the game folder `folder` (ending in a separator) holds the probe file.
+bool HoldsGame(const std::string& folder);
 
 // A folder line made usable: the folder as UTF-8 ending in a separator, and the line as
 // filepath.txt must hold it (the user's own bytes and encoding, plus the separator when

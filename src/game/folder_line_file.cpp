@@ -1,4 +1,4 @@
-#include "app/folder_line_file.h"
+#include "game/folder_line_file.h"
 
 #include <span>
 #include <string>

@@ -1,4 +1,4 @@
-#include "cli/sample_game/sample_game.h"
+#include "sample_game/sample_game.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include "catalogue/archive_names.h"
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
-#include "cli/game_dir.h"
-#include "cli/sample_game/sample_art.h"
-#include "sprite/archive_writer.h"
+#include "game/game_folder.h"
+#include "sample_game/archive_writer.h"
+#include "sample_game/sample_art.h"
 
 namespace vestara {
 namespace {
@@ -97,7 +97,7 @@ std::vector<SampleGameFile> SampleGameFiles() {
     }
   }
   files.push_back({DataPath(FixedArchiveName(Ring)), BuildAccessoryArchive});
-  files.push_back({NativeRelative(kGameProbeFile), [] { return BuildFrames(1, DrawPlaceholder); }});
+  files.push_back({NativeRelative(kProbeFile), [] { return BuildFrames(1, DrawPlaceholder); }});
   return files;
 }
 

@@ -1,4 +1,4 @@
-#include "app/render_pipeline.h"
+#include "render/render_pipeline.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "sprite/archive_writer.h"
+#include "sample_game/archive_writer.h"
 
 #include <algorithm>
 #include <cstddef>
