@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ctavisel_dlg.h"
+#include "app/dialog_host.h"
 #include "bench_dialog_window.h"
 #include "bench_registrations.h"
 #include "catalogue/frame_tables.h"
@@ -40,8 +41,11 @@ void RenderScreen(benchmark::State& state) {
   }
   const testing::ScopedWorkingDirectory inGame(SampleGameFolder::Get().Root());
   BenchDialogWindow window;
-  CTaviselDlg dialog(window);
-  dialog.OnInitDialog();
+  DialogHost host(window);
+  // The preview is exactly the picture at 300 %, so that nothing of the render is clipped.
+  const Extent previewSize = StretchDestinationSize(kZoomPercent);
+  host.Open(previewSize.width, previewSize.height);
+  CTaviselDlg& dialog = host.Dialog();
   dialog.State().zoomPercent = kZoomPercent;
   dialog.RenderView(RenderMode::Screen);
   if (dialog.State().frameWidth != width || dialog.State().frameHeight != height) {
@@ -50,7 +54,7 @@ void RenderScreen(benchmark::State& state) {
   }
   for (auto _ : state) {
     dialog.RenderView(RenderMode::Screen);
-    benchmark::DoNotOptimize(window.PreviewSurface().Pixels().data());
+    benchmark::DoNotOptimize(host.PreviewSurface().Pixels().data());
     benchmark::ClobberMemory();
   }
 }

@@ -18,13 +18,13 @@ milliseconds() {
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # The viewer names its window size once it has shown the first preview.
-VESTARA_QUIT_AT_FIRST_PREVIEW=1 "$bin/VestaraItemViewer" 2>"$work/start.err" >/dev/null
+"$bin/vestara-viewer-start" 2>"$work/start.err" >/dev/null
 size=$(sed -n 's/^first preview shown in a \([0-9]*\)x\([0-9]*\) window$/\1 \2/p' "$work/start.err")
 [ -n "$size" ] || { echo "the viewer showed no preview" >&2; cat "$work/start.err" >&2; exit 1; }
 
 viewer=() floor=()
 for _ in $(seq "$runs"); do
-  viewer+=("$(VESTARA_QUIT_AT_FIRST_PREVIEW=1 milliseconds "$bin/VestaraItemViewer")")
+  viewer+=("$(milliseconds "$bin/vestara-viewer-start")")
   # shellcheck disable=SC2086
   floor+=("$(milliseconds "$bin/minimal-qt-dialog" $size)")
 done

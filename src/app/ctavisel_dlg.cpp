@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/command_routes.h"
+#include "app/dialog_host.h"
 #include "app/item_lists.h"
 #include "catalogue/archive_names.h"
 #include "catalogue/frame_tables.h"
@@ -26,7 +27,7 @@ constexpr ControlId kListsSelectedAtOpening[] = {
 
 }  // namespace
 
-CTaviselDlg::CTaviselDlg(DialogWindow& window) : window_(window) {}
+CTaviselDlg::CTaviselDlg(DialogHost& host) : host_(host), window_(host.Window()) {}
 
 void CTaviselDlg::OnInitDialog() {
   for (ControlId list : kListsSelectedAtOpening) window_.SelectEntry(list, 0);
@@ -116,10 +117,10 @@ void CTaviselDlg::DoDataExchange(bool saveAndValidate) {
 }
 
 void CTaviselDlg::RenderView(RenderMode mode) {
-  if (ended_) return;
+  if (host_.Ended()) return;
   const std::string gameFolder = LoadGameFolder();
   if (gameFolder.empty()) {
-    window_.ShowMessage(kNoGameFolderMessage);
+    host_.ShowMessage(kNoGameFolderMessage);
     EndDialogOk();
     return;
   }
@@ -131,7 +132,7 @@ void CTaviselDlg::RenderView(RenderMode mode) {
   const FrameIndex index = LookupFrame(state_.category, position);
   if (index == kNoFrame) return;
 
-  const Color faceColor = window_.FaceColor();
+  const Color faceColor = kDefaultFaceColor;
   const OffscreenFrame frame =
       PaintOffscreenFrame(archivePath, index, state_.backgroundColor, faceColor);
   state_.frameWidth = frame.width;
@@ -140,8 +141,8 @@ void CTaviselDlg::RenderView(RenderMode mode) {
     SaveCapture(MakeCaptureImage(frame, state_.zoomPercent, faceColor));
     return;
   }
-  DrawPreview(frame, state_.zoomPercent, faceColor, window_.PreviewSurface());
-  window_.PresentPreview();
+  DrawPreview(frame, state_.zoomPercent, faceColor, host_.PreviewSurface());
+  host_.PresentPreview();
 }
 
 void CTaviselDlg::SaveCapture(const std::optional<SnapshotImage>& image) {
@@ -158,8 +159,7 @@ void CTaviselDlg::SaveCapture(const std::optional<SnapshotImage>& image) {
 void CTaviselDlg::EndDialogOk() {
   // Like the OK button: the controls are copied into the members first.
   UpdateData(true);
-  ended_ = true;
-  window_.EndDialogOk();
+  host_.EndDialogOk();
 }
 
 }  // namespace vestara

@@ -3,21 +3,23 @@
 #include <optional>
 #include <string>
 
-#include "app/dialog_window.h"
 #include "app/view_state.h"
 #include "catalogue/item_category.h"
 #include "snapshot/snapshot.h"
 
 namespace vestara {
 
+class DialogHost;
+class DialogWindow;
+
 enum class RenderMode : int { Screen = 0, Capture = 1 };
 
 // The viewer dialog's logic, free of any toolkit: it owns ViewState and talks to the
-// window only through DialogWindow. Every command and every repaint ends in exactly one
+// window only through its DialogHost. Every command and every repaint ends in exactly one
 // RenderView.
 class CTaviselDlg {
  public:
-  explicit CTaviselDlg(DialogWindow& window);
+  explicit CTaviselDlg(DialogHost& host);
 
   // Selects entry 0 of every list, sets the white background and the weapon category and
   // checks both "男" radios; renders nothing (the first renders come from the weapon
@@ -67,8 +69,6 @@ class CTaviselDlg {
 
   const ViewState& State() const { return state_; }
   ViewState& State() { return state_; }
-  // True once the dialog has ended because no game folder is known.
-  bool Ended() const { return ended_; }
 
  private:
   void DoDataExchange(bool saveAndValidate);
@@ -76,9 +76,9 @@ class CTaviselDlg {
   void EndDialogOk();
   void SaveCapture(const std::optional<SnapshotImage>& image);
 
-  DialogWindow& window_;
+  DialogHost& host_;
+  DialogWindow& window_;  // the controls
   ViewState state_;
-  bool ended_ = false;
 };
 
 }  // namespace vestara

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/control_ids.h"
-#include "graphics/pixel_surface.h"
 
 namespace vestara {
 
-// Everything the dialog logic needs from a window. The Qt window and the tests' fake
-// implement it.
+// What differs between window toolkits, and nothing more: access to the controls, a
+// request to repaint the preview, a modal message, work queued after the current event and
+// the end of the dialog. When to render, when to show a message and when to end is decided
+// once, by DialogHost. The Qt and Win32 windows and the tests' fake implement it.
 class DialogWindow {
  public:
   virtual ~DialogWindow() = default;
@@ -26,17 +28,14 @@ class DialogWindow {
   virtual void SetStatusText(const std::string& text) = 0;
   virtual void EnableButton(ControlId button, bool enabled) = 0;
 
-  // A modal message box with one OK button; returns when the user closed it.
-  virtual void ShowMessage(const std::string& text) = 0;
+  // Asks for a paint of the preview area; the paint comes later, from the event loop.
+  virtual void InvalidatePreview() = 0;
+  // A modal message box with one OK button; returns when the user has closed it.
+  virtual void RunMessage(const std::string& text) = 0;
+  // Runs `task` once the event being handled now (a paint, say) is done.
+  virtual void PostTask(std::function<void()> task) = 0;
   // Ends the dialog with the OK result.
-  virtual void EndDialogOk() = 0;
-
-  // The face colour of dialogs and buttons, 0x00BBGGRR.
-  virtual Color FaceColor() const = 0;
-  // The preview area: from the picture control's top-left corner to the client edges.
-  virtual PixelSurface& PreviewSurface() = 0;
-  // Shows what was drawn on PreviewSurface().
-  virtual void PresentPreview() = 0;
+  virtual void EndDialog() = 0;
 };
 
 }  // namespace vestara

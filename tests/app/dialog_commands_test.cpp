@@ -27,9 +27,9 @@ TEST_F(DialogTest, OpensUnrenderedAndEachRoutedNotificationRendersItsItemOnce) {
   EXPECT_EQ(window_.selections.size(), 10u);
   for (const auto& [list, position] : window_.selections) EXPECT_EQ(position, 0) << list;
   EXPECT_EQ(window_.radios, (std::map<ControlId, int>{{kArmorMaleRadio, 0}, {kShoesMaleRadio, 0}}));
-  EXPECT_EQ(window_.preview, Plain(FakeDialogWindow::kUnpainted));
+  EXPECT_EQ(Shown(), Plain(kDefaultFaceColor));
   dialog_.OnPaint();
-  EXPECT_EQ(window_.preview, ItemPreview("Weapon.spr.NCS", Weapon, 0));
+  EXPECT_EQ(Shown(), ItemPreview("Weapon.spr.NCS", Weapon, 0));
 
   const std::map<ControlId, int> positions{{kWeaponCombo, 1},     {kArmorCombo, 3},
                                            {kShoesCombo, 2},      {kNecklaceCombo, 1},
@@ -41,11 +41,11 @@ TEST_F(DialogTest, OpensUnrenderedAndEachRoutedNotificationRendersItsItemOnce) {
       SCOPED_TRACE(::testing::Message() << control << " code " << code);
       dialog_.State().category = category == Weapon ? Shield : Weapon;
       dialog_.State().archiveName = "Other.spr.NCS";
-      const int presentsBefore = window_.presentCalls;
+      const int presentsBefore = window_.invalidations;
       dialog_.OnCommand(control, code);
       EXPECT_EQ(dialog_.State().archiveName, archive);
-      EXPECT_EQ(window_.presentCalls, presentsBefore + 1);
-      EXPECT_EQ(window_.preview, ItemPreview(archive, category, positions.at(list)));
+      EXPECT_EQ(window_.invalidations, presentsBefore + 1);
+      EXPECT_EQ(Shown(), ItemPreview(archive, category, positions.at(list)));
     }
   }
 }
@@ -67,7 +67,7 @@ TEST_F(DialogTest, NotificationsWithoutARouteAndRendersWithoutAFrameDoNothing) {
   window_.SelectEntry(kWeaponCombo, 0);
   dialog_.State().category = 7;
   dialog_.OnPaint();
-  EXPECT_EQ(window_.presentCalls, 0);
+  EXPECT_EQ(window_.invalidations, 0);
   EXPECT_EQ(window_.status, "");
   EXPECT_FALSE(std::filesystem::exists(Capture(1)));
 }
@@ -81,18 +81,18 @@ TEST_F(DialogTest, ZoomButtonsStepThroughFourSizesAndTheBackgroundListColoursThe
   };
   for (const auto& [button, zoom, inEnabled, outEnabled] : steps) {
     SCOPED_TRACE(::testing::Message() << "to " << zoom);
-    const int presentsBefore = window_.presentCalls;
+    const int presentsBefore = window_.invalidations;
     dialog_.OnCommand(button, kClicked);
     EXPECT_EQ(window_.enabled, (std::map<ControlId, bool>{{kZoomInButton, inEnabled},
                                                           {kZoomOutButton, outEnabled}}));
     EXPECT_EQ(window_.status, "Zoom :" + std::to_string(zoom) + "%");
-    EXPECT_EQ(window_.presentCalls, presentsBefore + 1);
-    EXPECT_EQ(window_.preview, ItemPreview("Weapon.spr.NCS", Weapon, 0, 0xFFFFFF, zoom));
+    EXPECT_EQ(window_.invalidations, presentsBefore + 1);
+    EXPECT_EQ(Shown(), ItemPreview("Weapon.spr.NCS", Weapon, 0, 0xFFFFFF, zoom));
   }
   const std::pair<int, Color> backgrounds[] = {{1, 0xFF00FF}, {2, 0x00FF00}, {-1, 0xFFFFFF}};
   for (auto [selection, color] : backgrounds) {
-    window_.UserSelects(dialog_, kBackgroundCombo, selection);
-    EXPECT_EQ(window_.preview, ItemPreview("Weapon.spr.NCS", Weapon, 0, color, 300)) << selection;
+    window_.UserSelects(host_, kBackgroundCombo, selection);
+    EXPECT_EQ(Shown(), ItemPreview("Weapon.spr.NCS", Weapon, 0, color, 300)) << selection;
   }
 }
 

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <numeric>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/ctavisel_dlg.h"
+#include "app/dialog_host.h"
 #include "app/dialog_window.h"
+#include "render/render_pipeline.h"
 #include "test_game.h"
 
 namespace vestara::testing {
@@ -16,10 +20,6 @@ namespace vestara::testing {
 // A window without a toolkit: it records what the dialog does to it and plays the user.
 class FakeDialogWindow : public DialogWindow {
  public:
-  static constexpr Color kFaceColor = 0xE1D2C3;
-  // Fills the preview before any render, so that an untouched preview can be recognised.
-  static constexpr Color kUnpainted = 0x010203;
-
   int CurrentSelection(ControlId list) const override { return selections.at(list); }
   void SelectEntry(ControlId list, int position) override { selections[list] = position; }
   int CheckedRadio(ControlId first) const override { return radios.at(first); }
@@ -27,16 +27,22 @@ class FakeDialogWindow : public DialogWindow {
   std::string StatusText() const override { return status; }
   void SetStatusText(const std::string& text) override { status = text; }
   void EnableButton(ControlId button, bool on) override { enabled[button] = on; }
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  void EndDialogOk() override { ++endDialogOkCalls; }
-  Color FaceColor() const override { return kFaceColor; }
-  PixelSurface& PreviewSurface() override { return preview; }
-  void PresentPreview() override { ++presentCalls; }
+  void InvalidatePreview() override { ++invalidations; }
+  void RunMessage(const std::string& text) override {
+    messages.push_back(text);
+    ++events;
+  }
+  void PostTask(std::function<void()> task) override { posted.push_back(std::move(task)); }
+  void EndDialog() override { endedAtEvent = ++events; }
 
   // The user picks a list entry: the list changes, then notifies.
-  void UserSelects(CTaviselDlg& dialog, ControlId list, int position) {
+  void UserSelects(DialogHost& host, ControlId list, int position) {
     SelectEntry(list, position);
-    dialog.OnCommand(list, kSelectionChanged);
+    host.Notify(list, kSelectionChanged);
+  }
+  // The event loop goes on: runs the posted tasks in order.
+  void RunPosted() {
+    for (auto tasks = std::exchange(posted, {}); auto& task : tasks) task();
   }
 
   std::map<ControlId, int> selections;
@@ -44,9 +50,11 @@ class FakeDialogWindow : public DialogWindow {
   std::map<ControlId, bool> enabled;
   std::string status;
   std::vector<std::string> messages;
-  int endDialogOkCalls = 0;
-  int presentCalls = 0;
-  PixelSurface preview{1300, 1100, kUnpainted};
+  std::vector<std::function<void()>> posted;
+  int invalidations = 0;
+  // Messages run and the end, counted in the order they happened; 0: the dialog has not ended.
+  int events = 0;
+  int endedAtEvent = 0;
 };
 
 // The frame that archive `archive` holds at `frame`: each has its own picture.
@@ -70,14 +78,17 @@ class DialogTest : public ::testing::Test {
       }
       game_.WriteArchive(archive, frames);
     }
-    dialog_.OnInitDialog();
+    host_.Open(kPreviewWidth, kPreviewHeight);
   }
+
+  static constexpr int kPreviewWidth = 1300;
+  static constexpr int kPreviewHeight = 1100;
 
   // What the preview shows for `picture`, or for the item at `position` of a category.
   PixelSurface Preview(const SpriteGrid& picture, Color background = 0xFFFFFF,
                        int zoomPercent = 100) const {
-    return ScaledPicture(picture, background, zoomPercent, window_.preview.Width(),
-                         window_.preview.Height(), FakeDialogWindow::kFaceColor);
+    return ScaledPicture(picture, background, zoomPercent, kPreviewWidth, kPreviewHeight,
+                         kDefaultFaceColor);
   }
   PixelSurface ItemPreview(const std::string& archive, ItemCategory category, int position,
                            Color background = 0xFFFFFF, int zoomPercent = 100) const {
@@ -85,15 +96,18 @@ class DialogTest : public ::testing::Test {
     return Preview(TestPicture(archive, frame), background, zoomPercent);
   }
   PixelSurface Plain(Color color) const {
-    return PixelSurface(window_.preview.Width(), window_.preview.Height(), color);
+    return PixelSurface(kPreviewWidth, kPreviewHeight, color);
   }
   std::filesystem::path Capture(int number) const {
     return game_.Root() / ("G000000" + std::to_string(number) + ".bmp");
   }
 
+  const PixelSurface& Shown() { return host_.PreviewSurface(); }
+
   TestGame game_;
   FakeDialogWindow window_;
-  CTaviselDlg dialog_{window_};
+  DialogHost host_{window_};
+  CTaviselDlg& dialog_ = host_.Dialog();
 };
 
 }  // namespace vestara::testing

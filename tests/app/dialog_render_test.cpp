@@ -27,16 +27,16 @@ TEST_F(DialogTest, CaptureSavesUnderTheFirstFreeNameAndOverwritesNothing) {
   EXPECT_EQ(ReadCapture(Capture(3)),
             ScaledPicture(picture, 0xFFFFFF, 200, 2 * picture.width, 2 * picture.height));
   EXPECT_EQ(ReadBinaryFile(Capture(2)), "taken");
-  EXPECT_EQ(window_.presentCalls, 1);  // the zoom's; a capture draws nothing on the screen
+  EXPECT_EQ(window_.invalidations, 1);  // the zoom's; a capture draws nothing on the screen
 }
 
 TEST_F(DialogTest, AtHalfTheCaptureAveragesWhileTheScreenDropsRowsAndColumns) {
   // White pixels on black: blocks of two, four and one of them.
   const SpriteGrid picture = GridFromRows({"x.xx.x", "x.xx.."}, {{'x', 255}});
   game_.WriteArchive("Weapon.spr.NCS", {{LookupFrame(Weapon, 0), picture}});
-  window_.UserSelects(dialog_, kBackgroundCombo, 3);
+  window_.UserSelects(host_, kBackgroundCombo, 3);
   dialog_.OnZoomOut();
-  EXPECT_EQ(window_.preview, Preview(picture, 0, 50));
+  EXPECT_EQ(Shown(), Preview(picture, 0, 50));
   dialog_.OnCapture();
   PixelSurface averaged(3, 1);
   averaged.SetPixel(0, 0, 0x808080);
@@ -48,11 +48,11 @@ TEST_F(DialogTest, AtHalfTheCaptureAveragesWhileTheScreenDropsRowsAndColumns) {
 TEST_F(DialogTest, MissingOrDamagedArchivesShowWhatTheyCanAndNeverCrash) {
   fs::remove(game_.DataFolder() / "Shields.spr.NCS");
   dialog_.OnZoomIn();
-  window_.UserSelects(dialog_, kShieldCombo, 0);
-  EXPECT_EQ(window_.preview, Plain(FakeDialogWindow::kFaceColor));
+  window_.UserSelects(host_, kShieldCombo, 0);
+  EXPECT_EQ(Shown(), Plain(kDefaultFaceColor));
   dialog_.OnZoomOut();
   dialog_.OnCapture();
-  EXPECT_EQ(ReadCapture(Capture(1)), PixelSurface(9, 17, FakeDialogWindow::kFaceColor));
+  EXPECT_EQ(ReadCapture(Capture(1)), PixelSurface(9, 17, kDefaultFaceColor));
   fs::remove(Capture(1));
 
   const fs::path path = game_.DataFolder() / "Weapon.spr.NCS";
@@ -81,7 +81,7 @@ TEST_F(DialogTest, MissingOrDamagedArchivesShowWhatTheyCanAndNeverCrash) {
     SCOPED_TRACE(::testing::Message() << &archive - damaged.data());
     WriteBytes(path, archive);
     const FrameSize size = MeasureFrame(archive, shown).value_or(kUnreadableFrameSize);
-    window_.UserSelects(dialog_, kWeaponCombo, 0);
+    window_.UserSelects(host_, kWeaponCombo, 0);
     dialog_.OnCapture();
     // A complete picture of the measured size, or nothing when there is none to save.
     const std::int64_t pixels = std::int64_t{size.width} * size.height;
@@ -93,21 +93,6 @@ TEST_F(DialogTest, MissingOrDamagedArchivesShowWhatTheyCanAndNeverCrash) {
     fs::remove(Capture(1));
   }
   EXPECT_TRUE(window_.messages.empty());
-}
-
-TEST_F(DialogTest, WithoutAGameFolderTheMessageShowsOnceAndNothingRenders) {
-  WriteBinaryFile(game_.Root() / "filepath.txt", "missing\\\n");
-  dialog_.OnCommand(kWeaponCombo, kFocusGained);
-  EXPECT_EQ(window_.messages,
-            std::vector<std::string>{"ヴェスタラフォルダのパスを設定してください。"});
-  EXPECT_EQ(window_.endDialogOkCalls, 1);
-  dialog_.OnPaint();
-  dialog_.OnCapture();
-  window_.UserSelects(dialog_, kShieldCombo, 1);
-  EXPECT_EQ(window_.messages.size(), 1u);
-  EXPECT_EQ(window_.endDialogOkCalls, 1);
-  EXPECT_EQ(window_.preview, Plain(FakeDialogWindow::kUnpainted));
-  EXPECT_FALSE(fs::exists(Capture(1)));
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include "app/qt/ctavisel_app.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QtGlobal>
-#include <cstdio>
 #include <utility>
 
 #include "app/qt/lists_below_style.h"
@@ -17,15 +14,6 @@ bool CTaviselApp::InitInstance() {
   QApplication::setStyle(new ListsBelowStyle);
   ViewerDialog dialog;
   dialog.SetMessageDetail(messageDetail_);
-  // A benchmark aid: the time from starting the process to its end is then the time to
-  // the first preview on screen.
-  if (qEnvironmentVariableIsSet("VESTARA_QUIT_AT_FIRST_PREVIEW")) {
-    dialog.SetPreviewShownHandler([&dialog] {
-      std::fprintf(stderr, "first preview shown in a %dx%d window\n", dialog.width(),
-                   dialog.height());
-      QCoreApplication::exit(0);
-    });
-  }
   dialog.exec();
   return false;
 }

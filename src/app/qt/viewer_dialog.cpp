@@ -58,12 +58,12 @@ void ShapeCombo(QComboBox& combo, const QRect& droppedRect, ListMetrics& metrics
 
 }  // namespace
 
-ViewerDialog::ViewerDialog() : dialog_(*this) {
+ViewerDialog::ViewerDialog() : host_(*this) {
   setWindowTitle(FromUtf8(kDialogCaption));
   setFont(DialogFont());
   QPalette face = palette();
-  face.setColor(QPalette::Window,
-                QColor(RedOf(FaceColor()), GreenOf(FaceColor()), BlueOf(FaceColor())));
+  face.setColor(QPalette::Window, QColor(RedOf(kDefaultFaceColor), GreenOf(kDefaultFaceColor),
+                                         BlueOf(kDefaultFaceColor)));
   setPalette(face);
 
   const DialogBaseUnits units = BaseUnitsOf(font());
@@ -77,11 +77,13 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
     // paint, and so render, at every hover or text change.
     widget->setAutoFillBackground(control.kind != TemplateControlKind::Picture);
     if (!control.id) continue;
+    // The id as the object name lets tests and tools find a control.
     widget->setObjectName(ObjectNameOf(*control.id));
+    controls_[*control.id] = widget;
     if (auto* combo = qobject_cast<QComboBox*>(widget)) lists.emplace_back(combo, rect);
     if (control.kind == TemplateControlKind::GroupRadio) {
       radioGroup = new QButtonGroup(this);
-      radioGroup->setObjectName(ObjectNameOf(*control.id));
+      radioGroups_[*control.id] = radioGroup;
     }
     if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
       radioGroup->addButton(radio, static_cast<int>(radioGroup->buttons().size()));
@@ -95,9 +97,7 @@ ViewerDialog::ViewerDialog() : dialog_(*this) {
   setMinimumSize(clientSize);
   resize(clientSize);
   previewOrigin_ = Find<QWidget>(kPicture)->pos();
-  ResizePreview();
-
-  dialog_.OnInitDialog();
+  host_.Open(width() - previewOrigin_.x(), height() - previewOrigin_.y());
   FocusFirstTabStop();
 }
 
@@ -148,13 +148,13 @@ QComboBox* ViewerDialog::CreateCombo(ControlId id) {
   for (const std::string_view label : ListLabels(id)) labels.append(FromUtf8(label));
   combo->addItems(labels);
   connect(combo, &QComboBox::currentIndexChanged, this,
-          [this, id] { Notify(id, kSelectionChanged); });
+          [this, id] { host_.Notify(id, kSelectionChanged); });
   combo->installEventFilter(this);
   return combo;
 }
 
 QAbstractButton* ViewerDialog::RouteClicks(ControlId id, QAbstractButton* button) {
-  connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, kClicked); });
+  connect(button, &QAbstractButton::clicked, this, [this, id] { host_.Notify(id, kClicked); });
   return button;
 }
 
@@ -171,12 +171,8 @@ void ViewerDialog::FocusFirstTabStop() {
 
 template <typename Widget>
 Widget* ViewerDialog::Find(ControlId id) const {
-  return findChild<Widget*>(ObjectNameOf(id), Qt::FindDirectChildrenOnly);
-}
-
-void ViewerDialog::Notify(int controlId, NotificationCode code) {
-  if (dialog_.Ended() || messageActive_) return;
-  dialog_.OnCommand(controlId, code);
+  const auto found = controls_.find(id);
+  return found != controls_.end() ? qobject_cast<Widget*>(found->second) : nullptr;
 }
 
 int ViewerDialog::CurrentSelection(ControlId list) const {
@@ -192,13 +188,14 @@ void ViewerDialog::SelectEntry(ControlId list, int position) {
 }
 
 int ViewerDialog::CheckedRadio(ControlId firstRadio) const {
-  const QButtonGroup* group = Find<QButtonGroup>(firstRadio);
-  return group != nullptr ? group->checkedId() : -1;
+  const auto group = radioGroups_.find(firstRadio);
+  return group != radioGroups_.end() ? group->second->checkedId() : -1;
 }
 
 void ViewerDialog::CheckRadio(ControlId firstRadio, int index) {
-  QButtonGroup* group = Find<QButtonGroup>(firstRadio);
-  if (group == nullptr) return;
+  const auto found = radioGroups_.find(firstRadio);
+  if (found == radioGroups_.end()) return;
+  QButtonGroup* group = found->second;
   if (QAbstractButton* button = group->button(index)) {
     button->setChecked(true);
     return;
@@ -232,49 +229,23 @@ void ViewerDialog::EnableButton(ControlId button, bool enabled) {
   pushButton->setEnabled(enabled);
 }
 
-void ViewerDialog::ShowMessage(const std::string& text) {
-  messageActive_ = true;
-  const QString message = QString::fromStdString(text);
-  if (!painting_) {
-    RunMessageBox(message);
-    messageActive_ = false;
-    return;
-  }
-  // A modal loop inside a paint would repaint this window recursively: the box comes up
-  // as soon as the paint is done, and ends the dialog then if it was asked to meanwhile.
-  QMetaObject::invokeMethod(
-      this,
-      [this, message] {
-        RunMessageBox(message);
-        messageActive_ = false;
-        if (endAfterMessage_) accept();
-      },
-      Qt::QueuedConnection);
+void ViewerDialog::InvalidatePreview() {
+  const PixelSurface& preview = host_.PreviewSurface();
+  update(QRect(previewOrigin_, QSize(preview.Width(), preview.Height())));
 }
 
-void ViewerDialog::RunMessageBox(const QString& text) {
-  QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+void ViewerDialog::RunMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(text),
+                  QMessageBox::Ok, this);
   box.setInformativeText(messageDetail_);
   box.exec();
 }
 
-void ViewerDialog::EndDialogOk() {
-  if (messageActive_) {
-    endAfterMessage_ = true;
-    return;
-  }
-  accept();
+void ViewerDialog::PostTask(std::function<void()> task) {
+  QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
 }
 
-Color ViewerDialog::FaceColor() const { return kDefaultFaceColor; }
-
-PixelSurface& ViewerDialog::PreviewSurface() { return preview_; }
-
-void ViewerDialog::PresentPreview() {
-  if (painting_) return;  // the paint under way shows it
-  previewFresh_ = true;
-  update(QRect(previewOrigin_, QSize(preview_.Width(), preview_.Height())));
-}
+void ViewerDialog::EndDialog() { accept(); }
 
 bool ViewerDialog::eventFilter(QObject* watched, QEvent* event) {
   // Only a real change of focus counts: not the focus a combo gets back when its own list
@@ -283,22 +254,19 @@ bool ViewerDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
       static_cast<QWidget*>(watched)->hasFocus()) {
-    Notify(watched->objectName().toInt(), kFocusGained);
+    for (const auto& [id, control] : controls_) {
+      if (control == watched) host_.Notify(id, kFocusGained);
+    }
   }
   return QDialog::eventFilter(watched, event);
 }
 
 void ViewerDialog::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
-  if (!previewFresh_ && !dialog_.Ended() && !messageActive_) {
-    painting_ = true;
-    dialog_.OnPaint();
-    painting_ = false;
-  }
-  previewFresh_ = false;
-  if (preview_.Width() == 0 || preview_.Height() == 0) return;
-  const QImage image(reinterpret_cast<const uchar*>(preview_.Pixels().data()), preview_.Width(),
-                     preview_.Height(), preview_.Width() * static_cast<int>(sizeof(Color)),
+  const PixelSurface& preview = host_.Paint();
+  if (preview.Width() == 0 || preview.Height() == 0) return;
+  const QImage image(reinterpret_cast<const uchar*>(preview.Pixels().data()), preview.Width(),
+                     preview.Height(), preview.Width() * static_cast<int>(sizeof(Color)),
                      QImage::Format_RGBX8888);
   QPainter(this).drawImage(previewOrigin_, image);
   if (!iconSet_) {
@@ -308,7 +276,6 @@ void ViewerDialog::paintEvent(QPaintEvent* event) {
     QMetaObject::invokeMethod(
         this, [this] { setWindowIcon(AppIcon()); }, Qt::QueuedConnection);
   }
-  if (previewShown_) previewShown_();
 }
 
 void ViewerDialog::resizeEvent(QResizeEvent* event) {
@@ -317,9 +284,7 @@ void ViewerDialog::resizeEvent(QResizeEvent* event) {
 }
 
 void ViewerDialog::ResizePreview() {
-  preview_ = PixelSurface(width() - previewOrigin_.x(), height() - previewOrigin_.y(), FaceColor());
-  // The new surface holds no picture yet: the next paint renders one.
-  previewFresh_ = false;
+  host_.ResizePreview(width() - previewOrigin_.x(), height() - previewOrigin_.y());
 }
 
 }  // namespace vestara

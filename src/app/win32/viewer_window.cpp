@@ -1,6 +1,5 @@
 #include "app/win32/viewer_window.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -13,8 +12,8 @@
 namespace vestara {
 namespace {
 
-// Posted when a message must wait for the paint under way to finish.
-constexpr UINT kShowPendingMessage = WM_APP + 1;
+// Posted to run the tasks queued by PostTask.
+constexpr UINT kRunPostedTasks = WM_APP + 1;
 
 COLORREF ColorRefOf(Color color) { return RGB(RedOf(color), GreenOf(color), BlueOf(color)); }
 
@@ -37,11 +36,11 @@ int LastRadioOf(ControlId firstRadio) {
 
 }  // namespace
 
-ViewerWindow::ViewerWindow() : dialog_(*this) {}
+ViewerWindow::ViewerWindow() : host_(*this) {}
 
 INT_PTR ViewerWindow::Run(HINSTANCE instance) {
   const std::vector<std::uint16_t> dialogTemplate = BuildDialogTemplate();
-  faceBrush_ = CreateSolidBrush(ColorRefOf(FaceColor()));
+  faceBrush_ = CreateSolidBrush(ColorRefOf(kDefaultFaceColor));
   const INT_PTR result =
       DialogBoxIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
                               nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
@@ -65,11 +64,10 @@ INT_PTR ViewerWindow::Handle(UINT message, WPARAM wParam) {
       return TRUE;  // the dialog manager focuses the first tab stop, the weapon list
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) {
-        EndDialog(window_, IDCANCEL);
+        ::EndDialog(window_, IDCANCEL);
         return TRUE;
       }
-      // Notifications stop once the dialog has ended and while its message is up.
-      if (!dialog_.Ended() && !messageActive_) dialog_.OnCommand(LOWORD(wParam), HIWORD(wParam));
+      host_.Notify(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
     case WM_PAINT:
       OnPaint();
@@ -81,12 +79,10 @@ INT_PTR ViewerWindow::Handle(UINT message, WPARAM wParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       // The dialog's face is the colour the preview is drawn on, as on every system.
-      SetBkColor(reinterpret_cast<HDC>(wParam), ColorRefOf(FaceColor()));
+      SetBkColor(reinterpret_cast<HDC>(wParam), ColorRefOf(kDefaultFaceColor));
       return reinterpret_cast<INT_PTR>(faceBrush_);
-    case kShowPendingMessage:
-      RunMessageBox();
-      messageActive_ = false;
-      if (endAfterMessage_) EndDialog(window_, IDOK);
+    case kRunPostedTasks:
+      RunPostedTasks();
       return TRUE;
     default:
       return FALSE;
@@ -105,25 +101,21 @@ void ViewerWindow::OnInitDialog() {
   GetWindowRect(Control(kPicture), &picture);
   previewOrigin_ = {picture.left, picture.top};
   ScreenToClient(window_, &previewOrigin_);
-  ResizePreview();
-  dialog_.OnInitDialog();
+  RECT client{};
+  GetClientRect(window_, &client);
+  host_.Open(client.right - previewOrigin_.x, client.bottom - previewOrigin_.y);
 }
 
 void ViewerWindow::OnPaint() {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(window_, &paint);
-  if (!previewFresh_ && !dialog_.Ended() && !messageActive_) {
-    painting_ = true;
-    dialog_.OnPaint();
-    painting_ = false;
-  }
-  previewFresh_ = false;
-  const int width = preview_.Width();
-  const int height = preview_.Height();
+  const PixelSurface& preview = host_.Paint();
+  const int width = preview.Width();
+  const int height = preview.Height();
   if (width > 0 && height > 0) {
     // 0x00BBGGRR pixels become the 0x00RRGGBB of a 32-bit DIB; copied one to one, never
     // smoothed.
-    std::vector<std::uint32_t> bgrx(preview_.Pixels().begin(), preview_.Pixels().end());
+    std::vector<std::uint32_t> bgrx(preview.Pixels().begin(), preview.Pixels().end());
     for (std::uint32_t& pixel : bgrx) {
       pixel = (pixel & 0x00FF00) | ((pixel & 0xFF) << 16) | ((pixel >> 16) & 0xFF);
     }
@@ -144,11 +136,17 @@ void ViewerWindow::OnPaint() {
 void ViewerWindow::ResizePreview() {
   RECT client{};
   GetClientRect(window_, &client);
-  preview_ =
-      PixelSurface(std::max(0, static_cast<int>(client.right - previewOrigin_.x)),
-                   std::max(0, static_cast<int>(client.bottom - previewOrigin_.y)), FaceColor());
-  // The new surface holds no picture yet: the next paint renders one.
-  previewFresh_ = false;
+  host_.ResizePreview(client.right - previewOrigin_.x, client.bottom - previewOrigin_.y);
+}
+
+void ViewerWindow::RunPostedTasks() {
+  // A task may post again (or run a modal loop that handles this message again): each runs
+  // once, in order.
+  while (!posted_.empty()) {
+    std::function<void()> task = std::move(posted_.front());
+    posted_.erase(posted_.begin());
+    task();
+  }
 }
 
 int ViewerWindow::CurrentSelection(ControlId list) const {
@@ -191,42 +189,23 @@ void ViewerWindow::EnableButton(ControlId button, bool enabled) {
   EnableWindow(Control(button), enabled ? TRUE : FALSE);
 }
 
-void ViewerWindow::ShowMessage(const std::string& text) {
-  messageActive_ = true;
-  pendingMessage_ = WideFromUtf8(text);
-  if (painting_) {
-    // A modal loop inside a paint would paint this window again before this paint ends:
-    // the box comes up as soon as the paint is done.
-    PostMessageW(window_, kShowPendingMessage, 0, 0);
-    return;
-  }
-  RunMessageBox();
-  messageActive_ = false;
+void ViewerWindow::InvalidatePreview() {
+  const PixelSurface& preview = host_.PreviewSurface();
+  const RECT area{previewOrigin_.x, previewOrigin_.y, previewOrigin_.x + preview.Width(),
+                  previewOrigin_.y + preview.Height()};
+  InvalidateRect(window_, &area, FALSE);
 }
 
-void ViewerWindow::RunMessageBox() {
-  MessageBoxW(window_, pendingMessage_.c_str(), WideFromUtf8(kDialogCaption).c_str(),
+void ViewerWindow::RunMessage(const std::string& text) {
+  MessageBoxW(window_, WideFromUtf8(text).c_str(), WideFromUtf8(kDialogCaption).c_str(),
               MB_OK | MB_ICONWARNING);
 }
 
-void ViewerWindow::EndDialogOk() {
-  if (messageActive_) {
-    endAfterMessage_ = true;
-    return;
-  }
-  EndDialog(window_, IDOK);
+void ViewerWindow::PostTask(std::function<void()> task) {
+  posted_.push_back(std::move(task));
+  PostMessageW(window_, kRunPostedTasks, 0, 0);
 }
 
-Color ViewerWindow::FaceColor() const { return kDefaultFaceColor; }
-
-PixelSurface& ViewerWindow::PreviewSurface() { return preview_; }
-
-void ViewerWindow::PresentPreview() {
-  if (painting_) return;  // the paint under way shows it
-  previewFresh_ = true;
-  const RECT area{previewOrigin_.x, previewOrigin_.y, previewOrigin_.x + preview_.Width(),
-                  previewOrigin_.y + preview_.Height()};
-  InvalidateRect(window_, &area, FALSE);
-}
+void ViewerWindow::EndDialog() { ::EndDialog(window_, IDOK); }
 
 }  // namespace vestara

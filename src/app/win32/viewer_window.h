@@ -2,19 +2,20 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/control_ids.h"
-#include "app/ctavisel_dlg.h"
+#include "app/dialog_host.h"
 #include "app/dialog_window.h"
-#include "graphics/pixel_surface.h"
 
 namespace vestara {
 
 // The viewer's window on Windows: a dialog built from the dialog template, with every
-// control notification handed to CTaviselDlg. The preview is painted from
-// PreviewSurface(), which covers the client area from the picture control's top-left
-// corner to the right and bottom edges.
+// event handed to its DialogHost. The preview is painted from the host's surface, which
+// covers the client area from the picture control's top-left corner to the right and
+// bottom edges.
 class ViewerWindow final : public DialogWindow {
  public:
   ViewerWindow();
@@ -31,11 +32,10 @@ class ViewerWindow final : public DialogWindow {
   std::string StatusText() const override;
   void SetStatusText(const std::string& text) override;
   void EnableButton(ControlId button, bool enabled) override;
-  void ShowMessage(const std::string& text) override;
-  void EndDialogOk() override;
-  Color FaceColor() const override;
-  PixelSurface& PreviewSurface() override;
-  void PresentPreview() override;
+  void InvalidatePreview() override;
+  void RunMessage(const std::string& text) override;
+  void PostTask(std::function<void()> task) override;
+  void EndDialog() override;
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -43,21 +43,14 @@ class ViewerWindow final : public DialogWindow {
   void OnInitDialog();
   void OnPaint();
   void ResizePreview();
-  void RunMessageBox();
+  void RunPostedTasks();
   HWND Control(ControlId id) const { return GetDlgItem(window_, id); }
 
   HWND window_ = nullptr;
   HBRUSH faceBrush_ = nullptr;
   POINT previewOrigin_{};
-  PixelSurface preview_;
-  std::wstring pendingMessage_;
-  // Set when a handler's render is waiting to be shown: the paint that shows it must not
-  // render again.
-  bool previewFresh_ = false;
-  bool painting_ = false;
-  bool messageActive_ = false;
-  bool endAfterMessage_ = false;
-  CTaviselDlg dialog_;
+  std::vector<std::function<void()>> posted_;
+  DialogHost host_;
 };
 
 }  // namespace vestara

@@ -14,6 +14,7 @@
 #include "app/qt/dialog_units.h"
 #include "app/qt/own_folder.h"
 #include "app/qt/viewer_dialog.h"
+#include "render/render_pipeline.h"
 #include "test_game.h"
 
 namespace vestara::testing {
@@ -27,9 +28,9 @@ Widget* ControlOf(const ViewerDialog& dialog, ControlId id) {
 
 // True when the preview shows `picture` on white at `zoom`, in the face colour around it.
 bool Shows(ViewerDialog& dialog, const SpriteGrid& picture, int zoom = 100) {
-  const PixelSurface& preview = dialog.PreviewSurface();
+  const PixelSurface& preview = dialog.Host().PreviewSurface();
   return preview == ScaledPicture(picture, 0xFFFFFF, zoom, preview.Width(), preview.Height(),
-                                  dialog.FaceColor());
+                                  kDefaultFaceColor);
 }
 
 // True when the capture `name` holds `picture` on white at `zoom` (100 % or more).

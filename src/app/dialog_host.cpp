@@ -1,0 +1,71 @@
+#include "app/dialog_host.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "render/render_pipeline.h"
+
+namespace vestara {
+
+DialogHost::DialogHost(DialogWindow& window) : window_(window), dialog_(*this) {}
+
+void DialogHost::Open(int previewWidth, int previewHeight) {
+  ResizePreview(previewWidth, previewHeight);
+  dialog_.OnInitDialog();
+}
+
+void DialogHost::Notify(int controlId, int code) {
+  if (ended_ || messageActive_) return;
+  dialog_.OnCommand(controlId, code);
+}
+
+const PixelSurface& DialogHost::Paint() {
+  if (!previewFresh_ && !ended_ && !messageActive_) {
+    painting_ = true;
+    dialog_.OnPaint();
+    painting_ = false;
+  }
+  previewFresh_ = false;
+  return preview_;
+}
+
+void DialogHost::ResizePreview(int width, int height) {
+  preview_ = PixelSurface(std::max(0, width), std::max(0, height), kDefaultFaceColor);
+  // The new surface holds no picture yet: the next paint renders one.
+  previewFresh_ = false;
+}
+
+void DialogHost::PresentPreview() {
+  if (painting_) return;  // the paint under way shows it
+  previewFresh_ = true;
+  window_.InvalidatePreview();
+}
+
+void DialogHost::ShowMessage(const std::string& text) {
+  messageActive_ = true;
+  if (!painting_) {
+    window_.RunMessage(text);
+    MessageClosed();
+    return;
+  }
+  window_.PostTask([this, text] {
+    window_.RunMessage(text);
+    MessageClosed();
+  });
+}
+
+void DialogHost::EndDialogOk() {
+  ended_ = true;
+  if (messageActive_) {
+    endAfterMessage_ = true;
+    return;
+  }
+  window_.EndDialog();
+}
+
+void DialogHost::MessageClosed() {
+  messageActive_ = false;
+  if (std::exchange(endAfterMessage_, false)) window_.EndDialog();
+}
+
+}  // namespace vestara

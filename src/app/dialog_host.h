@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+
+#include "app/ctavisel_dlg.h"
+#include "app/dialog_window.h"
+#include "graphics/pixel_surface.h"
+
+namespace vestara {
+
+// What every window does the same way around CTaviselDlg, written once: it owns the
+// preview surface and decides when a paint renders, when a message comes up and when the
+// dialog ends. A window hands it its events (Open, Notify, Paint, ResizePreview) and shows
+// what it returns; the dialog logic reaches the window's controls through it.
+//
+// A handler's render is shown by the paint it asks for, which must not render again. A
+// message raised inside a paint waits until the paint is done (a modal loop there would
+// paint the window again within its own paint). While a message is up, and once the dialog
+// has ended, notifications and paints render nothing; an end asked for while the message is
+// up comes when it is closed.
+class DialogHost {
+ public:
+  explicit DialogHost(DialogWindow& window);
+  DialogHost(const DialogHost&) = delete;
+  DialogHost& operator=(const DialogHost&) = delete;
+
+  // Window side. Open: the controls exist and the preview has the given size; the dialog
+  // initialises (rendering nothing).
+  void Open(int previewWidth, int previewHeight);
+  void Notify(int controlId, int code);
+  // A paint of the (not minimised) window: renders unless a handler's render waits to be
+  // shown, and returns the preview to show at the picture control's corner.
+  const PixelSurface& Paint();
+  // The preview area's new size, from the picture control's corner to the client edges.
+  void ResizePreview(int width, int height);
+  bool Ended() const { return ended_; }
+  CTaviselDlg& Dialog() { return dialog_; }
+
+  // Dialog side.
+  DialogWindow& Window() { return window_; }
+  PixelSurface& PreviewSurface() { return preview_; }
+  // Shows what was drawn on PreviewSurface().
+  void PresentPreview();
+  void ShowMessage(const std::string& text);
+  void EndDialogOk();
+
+ private:
+  void MessageClosed();
+
+  DialogWindow& window_;
+  PixelSurface preview_;
+  // Set when a handler's render is waiting to be shown by the paint it asked for.
+  bool previewFresh_ = false;
+  bool painting_ = false;
+  bool messageActive_ = false;
+  bool endAfterMessage_ = false;
+  bool ended_ = false;
+  CTaviselDlg dialog_;
+};
+
+}  // namespace vestara
