@@ -3,15 +3,21 @@
 # GoogleTest from Debian's sources and takes the header-only CLI11 and stb through a
 # folder of its own that holds only them.
 
+# stb (Debian's libstb-dev) writes the BMP files; the tests also read pictures with it.
+find_path(VESTARA_STB_INCLUDE_DIR stb/stb_image_write.h)
+if(NOT VESTARA_STB_INCLUDE_DIR)
+  message(FATAL_ERROR "stb/stb_image_write.h not found: install Debian's libstb-dev (or point "
+                      "VESTARA_STB_INCLUDE_DIR at the folder that holds stb/)")
+endif()
+
 if(CMAKE_CROSSCOMPILING)
   set(vestara_headers ${PROJECT_BINARY_DIR}/header-libraries)
-  foreach(header IN ITEMS CLI stb)
-    if(NOT EXISTS /usr/include/${header})
-      message(FATAL_ERROR "/usr/include/${header} is missing: run tools/ensure-packages")
-    endif()
-    file(MAKE_DIRECTORY ${vestara_headers})
-    file(CREATE_LINK /usr/include/${header} ${vestara_headers}/${header} SYMBOLIC)
-  endforeach()
+  file(MAKE_DIRECTORY ${vestara_headers})
+  file(CREATE_LINK ${VESTARA_STB_INCLUDE_DIR}/stb ${vestara_headers}/stb SYMBOLIC)
+  if(NOT EXISTS /usr/include/CLI)
+    message(FATAL_ERROR "/usr/include/CLI is missing: run tools/ensure-packages")
+  endif()
+  file(CREATE_LINK /usr/include/CLI ${vestara_headers}/CLI SYMBOLIC)
   add_library(vestara_header_libraries INTERFACE)
   target_include_directories(vestara_header_libraries SYSTEM INTERFACE ${vestara_headers})
   add_library(CLI11::CLI11 ALIAS vestara_header_libraries)
@@ -19,6 +25,9 @@ if(CMAKE_CROSSCOMPILING)
 else()
   find_package(CLI11 CONFIG REQUIRED)
   add_library(vestara_stb INTERFACE)
+  if(NOT VESTARA_STB_INCLUDE_DIR STREQUAL "/usr/include")
+    target_include_directories(vestara_stb SYSTEM INTERFACE ${VESTARA_STB_INCLUDE_DIR})
+  endif()
   add_library(vestara::stb ALIAS vestara_stb)
 endif()
 
@@ -29,6 +38,12 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 find_package(ZLIB REQUIRED)
 
+# Packagers switch the test and benchmark libraries off explicitly; with tests off there is
+# nothing to switch, which is no reason for CMake to warn about the switches.
+if(NOT BUILD_TESTING OR NOT VESTARA_BENCH)
+  set(vestara_switched_off ${CMAKE_DISABLE_FIND_PACKAGE_GTest} ${CMAKE_DISABLE_FIND_PACKAGE_benchmark})
+endif()
+
 if(BUILD_TESTING)
   enable_testing()
   if(CMAKE_CROSSCOMPILING)
@@ -38,13 +53,43 @@ if(BUILD_TESTING)
     find_package(GTest REQUIRED)
   endif()
   include(GoogleTest)
+  # Programs some tests drive or read back with (ImageMagick's among them); a test whose
+  # program is missing is reported as skipped, with the reason, instead of failing.
+  foreach(program IN ITEMS xvfb-run xdotool import identify mogrify wine)
+    find_program(VESTARA_PROGRAM_${program} ${program})
+  endforeach()
 endif()
 
+# The exit status of a test that reports itself skipped.
+set(VESTARA_SKIP_CODE 77)
+
+# vestara_add_tool_test(<name> NEEDS <program>... COMMAND <command>...): a test that runs
+# only where the programs it needs were found; elsewhere it says which are missing and
+# counts as skipped.
+function(vestara_add_tool_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 tool "" "" "NEEDS;COMMAND")
+  set(missing)
+  foreach(program IN LISTS tool_NEEDS)
+    if(NOT VESTARA_PROGRAM_${program})
+      list(APPEND missing ${program})
+    endif()
+  endforeach()
+  if(missing)
+    list(JOIN missing ", " missing)
+    add_test(NAME ${name}
+             COMMAND sh -c "echo 'skipped: ${missing} not found'; exit ${VESTARA_SKIP_CODE}")
+  else()
+    add_test(NAME ${name} COMMAND ${tool_COMMAND})
+  endif()
+  set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE ${VESTARA_SKIP_CODE})
+endfunction()
+
 # Registers a GoogleTest executable with CTest: natively one test per test case; in a
-# cross build one test per executable, since every start of the emulator costs time.
+# cross build one test per executable, since every start of the emulator costs time, and
+# none that can run where Wine is missing.
 function(vestara_add_gtest target)
   if(CMAKE_CROSSCOMPILING)
-    add_test(NAME ${target} COMMAND ${target})
+    vestara_add_tool_test(${target} NEEDS wine COMMAND ${target})
   else()
     gtest_discover_tests(${target})
   endif()
