@@ -44,7 +44,12 @@ std::span<const FrameTableEntry> FrameTableOf(std::int32_t category) {
 std::size_t ItemCountOf(std::int32_t category) { return FrameTableOf(category).size(); }
 
 FrameIndex LookupFrame(std::int32_t category, std::uint16_t selection) {
-  return FrameAt(FrameTableOf(category), selection);
+  // In category order.
+  constexpr FrameIndex (*kLookups[])(std::uint16_t) = {
+      GetWeaponFrame, GetShieldFrame,   GetArmorFrame, GetShoesFrame,
+      GetRingFrame,   GetNecklaceFrame, GetSoulFrame};
+  if (category < 0 || category >= kItemCategoryCount) return kNoFrame;
+  return kLookups[category](selection);
 }
 
 }  // namespace vestara
