@@ -11,13 +11,13 @@
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
 #include "cli/cli_choices.h"
-#include "cli/frame_picture.h"
-#include "cli/picture_file.h"
 #include "cli/vestara_sprite.h"
 #include "game/game_path.h"
 #include "platform/file_io.h"
 #include "ratio_pairs.h"
+#include "render/frame_picture.h"
 #include "sample_game_folder.h"
+#include "snapshot/picture_format.h"
 
 namespace vestara::bench {
 namespace {
@@ -49,11 +49,11 @@ std::vector<PlannedItem> EveryItem() {
       addList(item, std::string(FixedArchiveName(item)));
       continue;
     }
-    const int colours = item == Armor ? kArmorColourCount : kShoesColourCount;
+    const int colors = item == Armor ? kArmorColorCount : kShoesColorCount;
     for (int gender = 0; gender < 2; ++gender) {
-      for (int colour = 0; colour < colours; ++colour) {
-        addList(item, item == Armor ? ArmorArchiveName(gender, colour)
-                                    : ShoesArchiveName(gender, colour));
+      for (int color = 0; color < colors; ++color) {
+        addList(item,
+                item == Armor ? ArmorArchiveName(gender, color) : ShoesArchiveName(gender, color));
       }
     }
   }

@@ -7,9 +7,9 @@ namespace vestara::bench {
 BenchmarkBody FillFloor(Extent size) {
   return [size](benchmark::State& state) {
     PixelSurface surface(size.width, size.height);
-    Color colour = 0;
+    Color color = 0;
     for (auto _ : state) {
-      surface.FillRect(0, 0, size.width, size.height, colour++);
+      surface.FillRect(0, 0, size.width, size.height, color++);
       benchmark::DoNotOptimize(surface.Pixels().data());
       benchmark::ClobberMemory();
     }

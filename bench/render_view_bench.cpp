@@ -11,7 +11,7 @@
 #include "bench_registrations.h"
 #include "catalogue/frame_tables.h"
 #include "ratio_pairs.h"
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 #include "sample_game_folder.h"
 #include "sprite/sprite_file.h"
 #include "support/scoped_test_directory.h"
@@ -32,10 +32,8 @@ constexpr std::uint16_t kWeaponPosition = 0;
 fs::path WeaponArchive() { return SampleGameFolder::Get().Game() / "Data" / "Weapon.spr.NCS"; }
 
 void RenderScreen(benchmark::State& state) {
-  std::uint16_t height = 0;
-  std::uint16_t width = 0;
-  if (!MeasureSpriteFrame(WeaponArchive().string(), GetWeaponFrame(kWeaponPosition), height,
-                          width)) {
+  FrameSize weapon;
+  if (!MeasureSpriteFrame(WeaponArchive().string(), LookupFrame(Weapon, kWeaponPosition), weapon)) {
     state.SkipWithError("the sample game has no weapon to show");
     return;
   }
@@ -48,7 +46,7 @@ void RenderScreen(benchmark::State& state) {
   CTaviselDlg& dialog = host.Dialog();
   dialog.State().zoomPercent = kZoomPercent;
   dialog.RenderView(RenderMode::Screen);
-  if (dialog.State().frameWidth != width || dialog.State().frameHeight != height) {
+  if (dialog.State().frameWidth != weapon.width || dialog.State().frameHeight != weapon.height) {
     state.SkipWithError("the render did not show the weapon");
     return;
   }
@@ -82,13 +80,13 @@ void ReadFilesAndFill(benchmark::State& state) {
   std::vector<char> buffer(fs::file_size(archive) + fs::file_size(folderFile));
   const Extent size = StretchDestinationSize(kZoomPercent);
   PixelSurface picture(size.width, size.height);
-  Color colour = 0;
+  Color color = 0;
   for (auto _ : state) {
     std::size_t read = ReadWholeFile(folderFile, buffer);
     read += OpenAndClose(probe);
     read += ReadWholeFile(archive, buffer);
     read += ReadWholeFile(archive, buffer);
-    picture.FillRect(0, 0, size.width, size.height, colour++);
+    picture.FillRect(0, 0, size.width, size.height, color++);
     benchmark::DoNotOptimize(read);
     benchmark::DoNotOptimize(picture.Pixels().data());
     benchmark::ClobberMemory();

@@ -5,7 +5,7 @@
 #include "graphics/pixel_surface.h"
 #include "graphics/stretch.h"
 #include "ratio_pairs.h"
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 #include "sprite/sprite_decoder.h"
 #include "sprite_pictures.h"
 

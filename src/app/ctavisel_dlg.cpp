@@ -13,12 +13,13 @@
 #include "catalogue/item_labels.h"
 #include "game/game_folder.h"
 #include "game/game_path.h"
-#include "render/render_pipeline.h"
+#include "render/offscreen_frame.h"
+#include "render/view_geometry.h"
+#include "render/view_pictures.h"
 
 namespace vestara {
 namespace {
 
-constexpr std::array<std::int16_t, 4> kZoomSteps{50, 100, 200, 300};
 constexpr Color kOpeningBackground = 0xFFFFFF;
 
 constexpr ControlId kListsSelectedAtOpening[] = {
@@ -67,15 +68,17 @@ void CTaviselDlg::OnBackgroundChanged() {
 }
 
 void CTaviselDlg::OnZoomIn() {
-  const auto larger = std::ranges::upper_bound(kZoomSteps, state_.zoomPercent);
-  if (larger != kZoomSteps.end()) state_.zoomPercent = *larger;
+  const auto larger = std::ranges::upper_bound(kZoomSteps, int{state_.zoomPercent});
+  if (larger != kZoomSteps.end()) state_.zoomPercent = static_cast<std::int16_t>(*larger);
   UpdateZoomControls();
   RenderView(RenderMode::Screen);
 }
 
 void CTaviselDlg::OnZoomOut() {
-  const auto notSmaller = std::ranges::lower_bound(kZoomSteps, state_.zoomPercent);
-  if (notSmaller != kZoomSteps.begin()) state_.zoomPercent = *(notSmaller - 1);
+  const auto notSmaller = std::ranges::lower_bound(kZoomSteps, int{state_.zoomPercent});
+  if (notSmaller != kZoomSteps.begin()) {
+    state_.zoomPercent = static_cast<std::int16_t>(*(notSmaller - 1));
+  }
   UpdateZoomControls();
   RenderView(RenderMode::Screen);
 }
@@ -132,16 +135,14 @@ void CTaviselDlg::RenderView(RenderMode mode) {
   const FrameIndex index = LookupFrame(state_.category, position);
   if (index == kNoFrame) return;
 
-  const Color faceColor = kDefaultFaceColor;
-  const OffscreenFrame frame =
-      PaintOffscreenFrame(archivePath, index, state_.backgroundColor, faceColor);
-  state_.frameWidth = frame.width;
-  state_.frameHeight = frame.height;
+  const OffscreenFrame frame = PaintOffscreenFrame(archivePath, index, state_.backgroundColor);
+  state_.frameWidth = frame.size.width;
+  state_.frameHeight = frame.size.height;
   if (mode == RenderMode::Capture) {
-    SaveCapture(MakeCaptureImage(frame, state_.zoomPercent, faceColor));
+    SaveCapture(MakeCaptureImage(frame, state_.zoomPercent));
     return;
   }
-  DrawPreview(frame, state_.zoomPercent, faceColor, host_.PreviewSurface());
+  DrawPreview(frame, state_.zoomPercent, host_.PreviewSurface());
   host_.PresentPreview();
 }
 

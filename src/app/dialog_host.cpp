@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 
 namespace vestara {
 

@@ -26,9 +26,9 @@ std::vector<std::string_view> ItemLabels(std::span<const FrameTableEntry> table)
 std::vector<std::string_view> ListLabels(ControlId list) {
   switch (list) {
     case kArmorColorCombo:
-      return Labels(ArmorColourLabels());
+      return Labels(ArmorColorLabels());
     case kShoesColorCombo:
-      return Labels(ShoesColourLabels());
+      return Labels(ShoesColorLabels());
     case kBackgroundCombo:
       return Labels(BackgroundLabels());
     default:

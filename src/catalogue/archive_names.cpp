@@ -7,9 +7,9 @@ namespace {
 
 // The gender's low byte in bits 8..15 OR the colour code, kept to 16 bits, as at least
 // three upper-case hex digits.
-std::string VariantArchiveName(const char* pattern, std::int32_t gender, std::int32_t colour) {
+std::string VariantArchiveName(const char* pattern, std::int32_t gender, std::int32_t color) {
   const unsigned code =
-      (((static_cast<std::uint32_t>(gender) & 0xFFu) << 8) | static_cast<std::uint32_t>(colour)) &
+      (((static_cast<std::uint32_t>(gender) & 0xFFu) << 8) | static_cast<std::uint32_t>(color)) &
       0xFFFFu;
   char name[32] = {};
   std::snprintf(name, sizeof name, pattern, code);
@@ -33,12 +33,12 @@ std::string_view FixedArchiveName(std::int32_t category) {
   }
 }
 
-std::string ArmorArchiveName(std::int32_t gender, std::int32_t colour) {
-  return VariantArchiveName("Armor%03X.spr.NCS", gender, colour);
+std::string ArmorArchiveName(std::int32_t gender, std::int32_t color) {
+  return VariantArchiveName("Armor%03X.spr.NCS", gender, color);
 }
 
-std::string ShoesArchiveName(std::int32_t gender, std::int32_t colour) {
-  return VariantArchiveName("Shoes%03X.spr.NCS", gender, colour);
+std::string ShoesArchiveName(std::int32_t gender, std::int32_t color) {
+  return VariantArchiveName("Shoes%03X.spr.NCS", gender, color);
 }
 
 }  // namespace vestara

@@ -8,14 +8,14 @@
 
 namespace vestara {
 
-inline constexpr int kArmorColourCount = 5;
-inline constexpr int kShoesColourCount = 7;
+inline constexpr int kArmorColorCount = 5;
+inline constexpr int kShoesColorCount = 7;
 
 // The fixed archive name of weapon, shield, ring, necklace and soul ("Weapon.spr.NCS", ...);
 // empty for armor, shoes and values outside the categories.
 std::string_view FixedArchiveName(std::int32_t category);
 // "Armor%03X.spr.NCS" / "Shoes%03X.spr.NCS" of (low byte of gender) << 8 | colour, cut to 16 bits.
-std::string ArmorArchiveName(std::int32_t gender, std::int32_t colour);
-std::string ShoesArchiveName(std::int32_t gender, std::int32_t colour);
+std::string ArmorArchiveName(std::int32_t gender, std::int32_t color);
+std::string ShoesArchiveName(std::int32_t gender, std::int32_t color);
 
 }  // namespace vestara

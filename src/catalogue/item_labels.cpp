@@ -8,10 +8,10 @@
 namespace vestara {
 namespace {
 
-constexpr std::array<std::string_view, 7> kColourLabels{"色 1", "色 2", "色 3", "色 4",
-                                                        "色 5", "色 6", "色 7"};
+constexpr std::array<std::string_view, 7> kColorLabels{"色 1", "色 2", "色 3", "色 4",
+                                                       "色 5", "色 6", "色 7"};
 // Armor offers the first five colours of the shoes list.
-static_assert(kColourLabels.size() == kShoesColourCount && kArmorColourCount <= kShoesColourCount);
+static_assert(kColorLabels.size() == kShoesColorCount && kArmorColorCount <= kShoesColorCount);
 
 constexpr std::array<std::string_view, 4> kBackgroundLabels{"白", "紫", "緑", "黒"};
 constexpr std::array<std::uint32_t, 4> kBackgroundColors{0xFFFFFF, 0xFF00FF, 0x00FF00, 0x000000};
@@ -19,12 +19,12 @@ constexpr std::uint32_t kDefaultBackground = 0xFFFFFF;
 
 }  // namespace
 
-std::span<const std::string_view> ArmorColourLabels() {
-  return std::span(kColourLabels).first(kArmorColourCount);
+std::span<const std::string_view> ArmorColorLabels() {
+  return std::span(kColorLabels).first(kArmorColorCount);
 }
 
-std::span<const std::string_view> ShoesColourLabels() {
-  return std::span(kColourLabels).first(kShoesColourCount);
+std::span<const std::string_view> ShoesColorLabels() {
+  return std::span(kColorLabels).first(kShoesColorCount);
 }
 
 std::span<const std::string_view> BackgroundLabels() { return kBackgroundLabels; }

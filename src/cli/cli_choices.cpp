@@ -3,6 +3,7 @@
 #include <array>
 
 #include "catalogue/item_labels.h"
+#include "render/view_geometry.h"
 
 namespace vestara {
 namespace {
@@ -21,7 +22,11 @@ std::optional<int> PositionOf(const std::array<std::string_view, N>& names, std:
 
 }  // namespace
 
-std::vector<std::string> ZoomChoices() { return {"50", "100", "200", "300"}; }
+std::vector<std::string> ZoomChoices() {
+  std::vector<std::string> choices;
+  for (const int zoom : kZoomSteps) choices.push_back(std::to_string(zoom));
+  return choices;
+}
 
 std::vector<std::string> BackgroundChoices() {
   return {kBackgroundNames.begin(), kBackgroundNames.end()};

@@ -14,16 +14,16 @@
 #include "cli/command_error.h"
 #include "cli/export_index.h"
 #include "cli/export_plan.h"
-#include "cli/frame_picture.h"
 #include "cli/game_dir.h"
 #include "cli/ordered_jobs.h"
 #include "cli/output_file.h"
-#include "cli/picture_file.h"
 #include "cli/picture_options.h"
 #include "cli/progress_bar.h"
 #include "platform/console.h"
 #include "platform/file_io.h"
 #include "platform/utf8_path.h"
+#include "render/frame_picture.h"
+#include "snapshot/picture_format.h"
 
 namespace vestara {
 namespace {
@@ -55,15 +55,18 @@ MadePicture MakePicture(ArchiveCache& archives, const ExportedItem& item,
   const ArchiveCache::Archive archive = archives.Get(item.archive);
   if (!archive) return {std::nullopt, "missing archive " + item.archive, true, {}};
   MadePicture made;
-  const auto frame = static_cast<FrameIndex>(item.frame);
-  made.size = MeasureFrame(*archive, frame);
-  const auto picture =
-      MakeFramePicture(*archive, frame, options.zoomPercent, options.BackgroundColor());
+  const auto picture = MakeFramePicture(*archive, static_cast<FrameIndex>(item.frame),
+                                        options.zoomPercent, options.BackgroundColor());
   if (const auto* failure = std::get_if<FrameFailure>(&picture)) {
+    // A frame too large or too small to picture still has its size listed.
+    if (*failure != FrameFailure::Unreadable) {
+      made.size = MeasureFrame(*archive, static_cast<FrameIndex>(item.frame));
+    }
     made.problem = DescribeFrameFailure(*failure);
     return made;
   }
   const auto& done = std::get<FramePicture>(picture);
+  made.size = done.frameSize;
   made.bytes = EncodePicture(done.image, done.opaque, format);
   return made;
 }

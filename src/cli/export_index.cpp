@@ -25,7 +25,7 @@ img { image-rendering: pixelated; }
 // The heading of an item's group: its category, and gender and colour where they apply.
 std::string GroupOf(const ExportedItem& item) {
   if (item.gender.empty()) return item.category;
-  return item.category + " " + item.gender + "-" + item.colour;
+  return item.category + " " + item.gender + "-" + item.color;
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ std::string MakeIndexCsv(const std::vector<ExportedItem>& items) {
   csv << "category,position,label,gender,colour,archive,frame,width,height,file\r\n";
   for (const ExportedItem& item : items) {
     csv << CsvField(item.category) << ',' << item.position << ',' << CsvField(item.label) << ','
-        << CsvField(item.gender) << ',' << CsvField(item.colour) << ',' << CsvField(item.archive)
+        << CsvField(item.gender) << ',' << CsvField(item.color) << ',' << CsvField(item.archive)
         << ',' << item.frame << ',';
     if (item.size)
       csv << item.size->width << ',' << item.size->height;

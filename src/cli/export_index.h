@@ -15,7 +15,7 @@ struct ExportedItem {
   int position = 0;
   std::string label;
   std::string gender;  // "male" or "female"; empty outside armor and shoes
-  std::string colour;  // the colour code; empty outside armor and shoes
+  std::string color;   // the colour code; empty outside armor and shoes
   std::string archive;
   int frame = 0;
   std::optional<FrameSize> size;  // the frame's own size; none when it could not be read

@@ -12,9 +12,9 @@ namespace vestara {
 std::vector<ExportedItem> PlanExport(PictureFormat format) {
   std::vector<ExportedItem> items;
   const auto addCategory = [&](ItemCategory category, const std::string& archive,
-                               const std::string& gender, const std::string& colour) {
+                               const std::string& gender, const std::string& color) {
     const std::string name(CategoryName(category));
-    const std::string folder = gender.empty() ? name : name + "/" + gender + "-" + colour;
+    const std::string folder = gender.empty() ? name : name + "/" + gender + "-" + color;
     int position = 0;
     for (const FrameTableEntry& entry : FrameTableOf(category)) {
       items.push_back(
@@ -22,7 +22,7 @@ std::vector<ExportedItem> PlanExport(PictureFormat format) {
            position,
            std::string(entry.label),
            gender,
-           colour,
+           color,
            archive,
            entry.frame,
            std::nullopt,
@@ -37,13 +37,12 @@ std::vector<ExportedItem> PlanExport(PictureFormat format) {
       addCategory(item, std::string(FixedArchiveName(item)), {}, {});
       continue;
     }
-    const int colours = item == Armor ? kArmorColourCount : kShoesColourCount;
+    const int colors = item == Armor ? kArmorColorCount : kShoesColorCount;
     for (int gender = 0; gender < 2; ++gender) {
-      for (int colour = 0; colour < colours; ++colour) {
+      for (int color = 0; color < colors; ++color) {
         addCategory(
-            item,
-            item == Armor ? ArmorArchiveName(gender, colour) : ShoesArchiveName(gender, colour),
-            std::string(GenderName(gender)), std::to_string(colour));
+            item, item == Armor ? ArmorArchiveName(gender, color) : ShoesArchiveName(gender, color),
+            std::string(GenderName(gender)), std::to_string(color));
       }
     }
   }

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/export_index.h"
-#include "cli/picture_file.h"
+#include "snapshot/picture_format.h"
 
 namespace vestara {
 

@@ -7,10 +7,10 @@
 
 #include "cli/archive_input.h"
 #include "cli/command_error.h"
-#include "cli/frame_picture.h"
 #include "cli/output_file.h"
-#include "cli/picture_file.h"
 #include "cli/picture_options.h"
+#include "render/frame_picture.h"
+#include "snapshot/picture_format.h"
 #include "sprite/archive_index.h"
 
 namespace vestara {

@@ -13,10 +13,11 @@
 #include "cli/command_error.h"
 #include "cli/game_dir.h"
 #include "cli/output_file.h"
-#include "cli/picture_file.h"
 #include "cli/picture_options.h"
 #include "game/game_path.h"
-#include "render/render_pipeline.h"
+#include "render/offscreen_frame.h"
+#include "render/view_pictures.h"
+#include "snapshot/picture_format.h"
 #include "snapshot/snapshot.h"
 #include "sprite/sprite_decoder.h"
 
@@ -26,14 +27,14 @@ namespace {
 struct RenderOptions {
   std::string category;
   int item = 0;
-  int colour = 0;
+  int color = 0;
   std::string gender = "male";
   PictureOptions picture;
   std::optional<std::string> gameDir;
   std::optional<std::string> output;
   bool force = false;
   // Whether --colour or --gender was given at all.
-  const CLI::Option* colourOption = nullptr;
+  const CLI::Option* colorOption = nullptr;
   const CLI::Option* genderOption = nullptr;
 };
 
@@ -49,18 +50,18 @@ std::vector<std::string> CategoryChoices() {
 std::string ArchiveNameFor(const RenderOptions& options, ItemCategory category) {
   const int gender = *GenderByName(options.gender);
   const bool variants = category == Armor || category == Shoes;
-  if (!variants && (options.colourOption->count() > 0 || options.genderOption->count() > 0)) {
+  if (!variants && (options.colorOption->count() > 0 || options.genderOption->count() > 0)) {
     throw UsageError("--colour and --gender apply to armor and shoes only");
   }
   if (!variants) return std::string(FixedArchiveName(category));
-  const int colours = category == Armor ? kArmorColourCount : kShoesColourCount;
-  if (options.colour < 0 || options.colour >= colours) {
-    throw UsageError("--colour " + std::to_string(options.colour) + ": " +
+  const int colors = category == Armor ? kArmorColorCount : kShoesColorCount;
+  if (options.color < 0 || options.color >= colors) {
+    throw UsageError("--colour " + std::to_string(options.color) + ": " +
                      std::string(CategoryName(category)) + " has the colours 0 to " +
-                     std::to_string(colours - 1));
+                     std::to_string(colors - 1));
   }
-  return category == Armor ? ArmorArchiveName(gender, options.colour)
-                           : ShoesArchiveName(gender, options.colour);
+  return category == Armor ? ArmorArchiveName(gender, options.color)
+                           : ShoesArchiveName(gender, options.color);
 }
 
 // Saves under the next free snapshot name, as the viewer's capture does.
@@ -90,14 +91,15 @@ void RunRender(const RenderOptions& options, std::ostream& out) {
   }
   const FrameIndex frame = LookupFrame(category, static_cast<std::uint16_t>(options.item));
   const std::string archivePath = ArchivePathIn(gameFolder, archiveName);
+  const std::vector<std::uint8_t> archive = ReadArchive(archivePath);
   // The viewer would show a blank picture for these; a script wants to know.
-  if (!MeasureFrame(ReadArchive(archivePath), frame)) {
+  if (!MeasureFrame(archive, frame)) {
     throw FileError(archivePath, "frame " + std::to_string(frame) + " is missing or damaged");
   }
 
-  const Color background = *options.picture.BackgroundColor();
   const std::optional<SnapshotImage> image =
-      RenderCapture(archivePath, frame, options.picture.zoomPercent, background, kDefaultFaceColor);
+      MakeCaptureImage(PaintOffscreenFrame(archive, frame, *options.picture.BackgroundColor()),
+                       options.picture.zoomPercent);
   if (!image) {
     throw FileError(archivePath, "frame " + std::to_string(frame) +
                                      " gives a picture with no pixels or too many");
@@ -126,8 +128,8 @@ CliCommand AddRenderCommand(CLI::App& tool, std::ostream& out) {
       ->check(CLI::IsMember(CategoryChoices()));
   render->add_option("--item", options->item, "the position in the category's list, from 0")
       ->required();
-  options->colourOption =
-      render->add_option("--colour,--color", options->colour, "colour code: armor 0-4, shoes 0-6")
+  options->colorOption =
+      render->add_option("--colour,--color", options->color, "colour code: armor 0-4, shoes 0-6")
           ->capture_default_str();
   options->genderOption = render->add_option("--gender", options->gender, "armor and shoes")
                               ->check(CLI::IsMember(GenderChoices()))

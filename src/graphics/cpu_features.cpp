@@ -1,16 +1,18 @@
+// Alone in its file: a test links its own UsableVectorLevel in place of this one, to run
+// every vector path on any CPU.
 #include "graphics/cpu_features.h"
 
 namespace vestara {
 
-bool CpuHasAvx2() {
+VectorLevel UsableVectorLevel() {
 #ifdef VESTARA_X86_64_VECTORS
-  static const bool hasAvx2 = [] {
+  static const VectorLevel level = [] {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0;
+    return __builtin_cpu_supports("avx2") != 0 ? VectorLevel::Avx2 : VectorLevel::Sse2;
   }();
-  return hasAvx2;
+  return level;
 #else
-  return false;
+  return VectorLevel::Scalar;
 #endif
 }
 

@@ -8,7 +8,11 @@
 
 namespace vestara {
 
-// Whether this CPU runs AVX2 code; asked once, at start-up.
-bool CpuHasAvx2();
+// The widest vectors a loop may use: Scalar (plain code only), Sse2 (128-bit vectors, every
+// x86-64 CPU), Avx2 (256-bit vectors and gathers).
+enum class VectorLevel { Scalar, Sse2, Avx2 };
+
+// What this CPU runs, found once. Loops ask it before their work, not per pixel.
+VectorLevel UsableVectorLevel();
 
 }  // namespace vestara

@@ -69,19 +69,24 @@ __attribute__((target("avx2"))) __m256i AverageOfEightBlocks(const Color* top,
 }
 #endif
 
-// out[x] = the average of the block at column 2x of two source rows, for x < count.
-void HalveRowPlain(const Color* top, const Color* bottom, Color* out, std::size_t count) {
-  std::size_t x = 0;
+// out[x] = the average of the block at column 2x of two source rows, for `from` <= x < count.
+void HalveRowScalar(const Color* top, const Color* bottom, Color* out, std::size_t from,
+                    std::size_t count) {
+  for (std::size_t x = from; x < count; ++x) {
+    out[x] = AverageOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
+  }
+}
+
 #ifdef VESTARA_X86_64_VECTORS
+void HalveRowSse2(const Color* top, const Color* bottom, Color* out, std::size_t count) {
+  std::size_t x = 0;
   for (; x + 4 <= count; x += 4) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
                      AverageOfFourBlocks(top + 2 * x, bottom + 2 * x));
   }
-#endif
-  for (; x < count; ++x) {
-    out[x] = AverageOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
-  }
+  HalveRowScalar(top, bottom, out, x, count);
 }
+#endif
 
 #ifdef VESTARA_X86_64_VECTORS
 __attribute__((target("avx2"))) void HalveRowAvx2(const Color* top, const Color* bottom, Color* out,
@@ -98,14 +103,19 @@ __attribute__((target("avx2"))) void HalveRowAvx2(const Color* top, const Color*
 }
 #endif
 
-void HalveRow(const Color* top, const Color* bottom, Color* out, std::size_t count) {
+void HalveRow([[maybe_unused]] VectorLevel level, const Color* top, const Color* bottom, Color* out,
+              std::size_t count) {
 #ifdef VESTARA_X86_64_VECTORS
-  if (CpuHasAvx2()) {
+  if (level == VectorLevel::Avx2) {
     HalveRowAvx2(top, bottom, out, count);
     return;
   }
+  if (level == VectorLevel::Sse2) {
+    HalveRowSse2(top, bottom, out, count);
+    return;
+  }
 #endif
-  HalveRowPlain(top, bottom, out, count);
+  HalveRowScalar(top, bottom, out, 0, count);
 }
 
 Color PixelOrOutside(const PixelSurface& source, long long x, long long y, Color outside) {
@@ -121,11 +131,12 @@ void HalftoneAtHalfSize(const PixelSurface& source, PixelSurface& destination, E
   // Blocks that lie wholly inside the source surface are read straight from its rows.
   const int insideWidth = std::min(clipped.width, source.Width() / 2);
   const int insideHeight = std::min(clipped.height, source.Height() / 2);
+  const VectorLevel level = UsableVectorLevel();
   for (int y = 0; y < clipped.height; ++y) {
     Color* const row = destination.Row(y).data();
     int x = 0;
     if (y < insideHeight) {
-      HalveRow(source.Row(2 * y).data(), source.Row(2 * y + 1).data(), row,
+      HalveRow(level, source.Row(2 * y).data(), source.Row(2 * y + 1).data(), row,
                static_cast<std::size_t>(insideWidth));
       x = insideWidth;
     }

@@ -55,15 +55,15 @@ bool InPattern(Pattern pattern, double side, double v, int x, int y) {
   return false;
 }
 
-constexpr std::array<Ramp, 5> kColourRamps{kRose, kSky, kGreen, kOrange, kLavender};
+constexpr std::array<Ramp, 5> kColorRamps{kRose, kSky, kGreen, kOrange, kLavender};
 constexpr std::array<Ramp, 6> kTrims{kGold, kSilver, kIron, kBrown, kSand, kYellow};
 constexpr std::array<Ramp, 4> kPatternRamps{kSilver, kKhaki, kTaupe, kIron};
 
 }  // namespace
 
-PixelArt DrawArmor(int frame, int gender, int colour) {
+PixelArt DrawArmor(int frame, int gender, int color) {
   const std::uint32_t seed = Scramble(static_cast<std::uint32_t>(frame), 3);
-  const Ramp cloth = kColourRamps[static_cast<std::size_t>(colour) % kColourRamps.size()];
+  const Ramp cloth = kColorRamps[static_cast<std::size_t>(color) % kColorRamps.size()];
   const Ramp trim = Pick(kTrims, seed >> 3);
   const Ramp patternRamp = Pick(kPatternRamps, seed >> 6);
   const auto pattern = static_cast<Pattern>((seed >> 9) % 5);

@@ -9,8 +9,8 @@ namespace vestara {
 PixelArt DrawWeapon(int frame);
 PixelArt DrawShield(int frame);
 // gender 0 male, 1 female; colour is the archive's colour code.
-PixelArt DrawArmor(int frame, int gender, int colour);
-PixelArt DrawShoes(int frame, int gender, int colour);
+PixelArt DrawArmor(int frame, int gender, int color);
+PixelArt DrawShoes(int frame, int gender, int color);
 PixelArt DrawRing(int frame);
 PixelArt DrawNecklace(int frame);
 PixelArt DrawSoul(int frame);

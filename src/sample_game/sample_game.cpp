@@ -83,16 +83,16 @@ std::vector<SampleGameFile> SampleGameFiles() {
   files.push_back({DataPath(FixedArchiveName(Shield)),
                    [] { return BuildCategoryArchive(Shield, DrawShield); }});
   for (int gender = 0; gender < 2; ++gender) {
-    for (int colour = 0; colour < kArmorColourCount; ++colour) {
-      files.push_back({DataPath(ArmorArchiveName(gender, colour)), [gender, colour] {
+    for (int color = 0; color < kArmorColorCount; ++color) {
+      files.push_back({DataPath(ArmorArchiveName(gender, color)), [gender, color] {
                          return BuildCategoryArchive(
-                             Armor, [&](int frame) { return DrawArmor(frame, gender, colour); });
+                             Armor, [&](int frame) { return DrawArmor(frame, gender, color); });
                        }});
     }
-    for (int colour = 0; colour < kShoesColourCount; ++colour) {
-      files.push_back({DataPath(ShoesArchiveName(gender, colour)), [gender, colour] {
+    for (int color = 0; color < kShoesColorCount; ++color) {
+      files.push_back({DataPath(ShoesArchiveName(gender, color)), [gender, color] {
                          return BuildCategoryArchive(
-                             Shoes, [&](int frame) { return DrawShoes(frame, gender, colour); });
+                             Shoes, [&](int frame) { return DrawShoes(frame, gender, color); });
                        }});
     }
   }

@@ -66,15 +66,15 @@ bool InFitting(Fitting fitting, const BootCut& cut, double u, double v, int x, i
   return false;
 }
 
-constexpr std::array<Ramp, 7> kColourRamps{kBrown, kIron, kRose, kSky, kGreen, kSand, kPlum};
+constexpr std::array<Ramp, 7> kColorRamps{kBrown, kIron, kRose, kSky, kGreen, kSand, kPlum};
 constexpr std::array<Ramp, 4> kFittings{kGold, kSilver, kYellow, kKhaki};
 constexpr std::array<Ramp, 3> kSoles{kBark, kIron, kTaupe};
 
 }  // namespace
 
-PixelArt DrawShoes(int frame, int gender, int colour) {
+PixelArt DrawShoes(int frame, int gender, int color) {
   const std::uint32_t seed = Scramble(static_cast<std::uint32_t>(frame), 4);
-  const Ramp leather = kColourRamps[static_cast<std::size_t>(colour) % kColourRamps.size()];
+  const Ramp leather = kColorRamps[static_cast<std::size_t>(color) % kColorRamps.size()];
   const Ramp metal = Pick(kFittings, seed >> 3);
   const Ramp sole = Pick(kSoles, seed >> 6);
   const auto fitting = static_cast<Fitting>((seed >> 9) % 4);

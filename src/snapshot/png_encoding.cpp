@@ -13,7 +13,7 @@
 namespace vestara {
 namespace {
 
-enum ColourType : std::uint8_t { kTruecolour = 2, kIndexed = 3, kTruecolourAlpha = 6 };
+enum ColorType : std::uint8_t { kTruecolor = 2, kIndexed = 3, kTruecolorAlpha = 6 };
 
 // Rows of up to 4 bytes a pixel plus a filter byte, with room for zlib's worst case, must
 // stay well inside the 32-bit counts of zlib and of PNG chunks.
@@ -78,22 +78,22 @@ Scanlines PackIndices(const IndexedPicture& picture, int width, int bits) {
   return scanlines;
 }
 
-Scanlines Truecolour(const PixelSurface& image, const std::vector<bool>* opaque) {
+Scanlines Truecolor(const PixelSurface& image, const OpaqueMask& opaque) {
   Scanlines scanlines;
   scanlines.bytesPerPixel = opaque ? 4 : 3;
   scanlines.rowBytes = scanlines.bytesPerPixel * static_cast<std::size_t>(image.Width());
   scanlines.bytes.reserve(scanlines.rowBytes * static_cast<std::size_t>(image.Height()));
   for (std::size_t i = 0; i < image.Pixels().size(); ++i) {
-    const Color colour = image.Pixels()[i];
-    scanlines.bytes.push_back(RedOf(colour));
-    scanlines.bytes.push_back(GreenOf(colour));
-    scanlines.bytes.push_back(BlueOf(colour));
-    if (opaque) scanlines.bytes.push_back((*opaque)[i] ? 255 : 0);
+    const Color color = image.Pixels()[i];
+    scanlines.bytes.push_back(RedOf(color));
+    scanlines.bytes.push_back(GreenOf(color));
+    scanlines.bytes.push_back(BlueOf(color));
+    if (opaque) scanlines.bytes.push_back((*opaque)[i] != 0 ? 255 : 0);
   }
   return scanlines;
 }
 
-std::vector<unsigned char> Header(const PixelSurface& image, int bits, ColourType type) {
+std::vector<unsigned char> Header(const PixelSurface& image, int bits, ColorType type) {
   std::vector<unsigned char> header;
   AppendBigEndian(header, static_cast<std::uint32_t>(image.Width()));
   AppendBigEndian(header, static_cast<std::uint32_t>(image.Height()));
@@ -102,7 +102,7 @@ std::vector<unsigned char> Header(const PixelSurface& image, int bits, ColourTyp
   return header;
 }
 
-std::vector<unsigned char> Encode(const PixelSurface& image, const std::vector<bool>* opaque) {
+std::vector<unsigned char> Encode(const PixelSurface& image, const OpaqueMask& opaque) {
   if (!Encodable(image)) return {};
   std::vector<unsigned char> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::optional<std::vector<unsigned char>> data;
@@ -110,8 +110,8 @@ std::vector<unsigned char> Encode(const PixelSurface& image, const std::vector<b
     const int bits = BitsPerIndex(indexed->palette.size());
     AppendChunk(file, "IHDR", Header(image, bits, kIndexed));
     std::vector<unsigned char> palette;
-    for (const Color colour : indexed->palette) {
-      palette.insert(palette.end(), {RedOf(colour), GreenOf(colour), BlueOf(colour)});
+    for (const Color color : indexed->palette) {
+      palette.insert(palette.end(), {RedOf(color), GreenOf(color), BlueOf(color)});
     }
     AppendChunk(file, "PLTE", palette);
     // Entries beyond the list are opaque.
@@ -120,8 +120,8 @@ std::vector<unsigned char> Encode(const PixelSurface& image, const std::vector<b
     }
     data = Compress(PackIndices(*indexed, image.Width(), bits), true);
   } else {
-    AppendChunk(file, "IHDR", Header(image, 8, opaque ? kTruecolourAlpha : kTruecolour));
-    data = Compress(Truecolour(image, opaque), false);
+    AppendChunk(file, "IHDR", Header(image, 8, opaque ? kTruecolorAlpha : kTruecolor));
+    data = Compress(Truecolor(image, opaque), false);
   }
   if (!data) return {};
   AppendChunk(file, "IDAT", *data);
@@ -131,12 +131,14 @@ std::vector<unsigned char> Encode(const PixelSurface& image, const std::vector<b
 
 }  // namespace
 
-std::vector<unsigned char> EncodePng(const PixelSurface& image) { return Encode(image, nullptr); }
+std::vector<unsigned char> EncodePng(const PixelSurface& image) {
+  return Encode(image, std::nullopt);
+}
 
 std::vector<unsigned char> EncodePngWithAlpha(const PixelSurface& image,
-                                              const std::vector<bool>& opaque) {
+                                              std::span<const std::uint8_t> opaque) {
   if (opaque.size() != image.Pixels().size()) return {};
-  return Encode(image, &opaque);
+  return Encode(image, opaque);
 }
 
 }  // namespace vestara

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "graphics/pixel_surface.h"
@@ -13,9 +15,9 @@ namespace vestara {
 // or the compressor fails.
 
 std::vector<unsigned char> EncodePng(const PixelSurface& image);
-// Transparent where `opaque` is false (row by row from the top; a mask of another size
-// gives an empty vector), each transparent pixel keeping its colour.
+// Transparent where `opaque` is 0 (a byte per pixel, row by row from the top; a mask of
+// another size gives an empty vector), each transparent pixel keeping its colour.
 std::vector<unsigned char> EncodePngWithAlpha(const PixelSurface& image,
-                                              const std::vector<bool>& opaque);
+                                              std::span<const std::uint8_t> opaque);
 
 }  // namespace vestara

@@ -15,12 +15,11 @@ constexpr std::uint32_t kTransparentKey = 1u << 24;
 
 }  // namespace
 
-std::optional<IndexedPicture> IndexPicture(const PixelSurface& image,
-                                           const std::vector<bool>* opaque) {
+std::optional<IndexedPicture> IndexPicture(const PixelSurface& image, const OpaqueMask& opaque) {
   const std::vector<Color>& pixels = image.Pixels();
   const auto keyOf = [&](std::size_t i) {
-    const Color colour = pixels[i] & 0xFFFFFFu;
-    return opaque && !(*opaque)[i] ? colour | kTransparentKey : colour;
+    const Color color = pixels[i] & 0xFFFFFFu;
+    return opaque && (*opaque)[i] == 0 ? color | kTransparentKey : color;
   };
 
   // One pass: each pixel gets the entry of its key in order of first occurrence.
@@ -61,10 +60,10 @@ std::optional<IndexedPicture> IndexPicture(const PixelSurface& image,
   return picture;
 }
 
-int BitsPerIndex(std::size_t colourCount) {
-  if (colourCount <= 2) return 1;
-  if (colourCount <= 4) return 2;
-  if (colourCount <= 16) return 4;
+int BitsPerIndex(std::size_t colorCount) {
+  if (colorCount <= 2) return 1;
+  if (colorCount <= 4) return 2;
+  if (colorCount <= 16) return 4;
   return 8;
 }
 

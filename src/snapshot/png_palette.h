@@ -2,11 +2,15 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "graphics/pixel_surface.h"
 
 namespace vestara {
+
+// Which pixels are opaque, a byte per pixel (0: transparent); none means all are.
+using OpaqueMask = std::optional<std::span<const std::uint8_t>>;
 
 // A picture as palette indices, one byte a pixel, rows from the top.
 struct IndexedPicture {
@@ -20,10 +24,9 @@ struct IndexedPicture {
 // distinct colour of the transparent pixels, listed first); nullopt when that takes more
 // than 256 entries. The other entries are in the order their colours first occur.
 // `opaque`, when given, has one entry a pixel.
-std::optional<IndexedPicture> IndexPicture(const PixelSurface& image,
-                                           const std::vector<bool>* opaque);
+std::optional<IndexedPicture> IndexPicture(const PixelSurface& image, const OpaqueMask& opaque);
 
 // The fewest bits a pixel (1, 2, 4 or 8) that tell `colourCount` entries apart.
-int BitsPerIndex(std::size_t colourCount);
+int BitsPerIndex(std::size_t colorCount);
 
 }  // namespace vestara

@@ -13,11 +13,6 @@ using SnapshotImage = PixelSurface;
 // working directory; empty when all are taken.
 std::string FindFreeSnapshotName();
 
-// Writes `image` to `name`, never replacing an existing file. The extension picks the
-// format: ".bmp" uncompressed 24-bit BMP, ".png" PNG (case-insensitive); any
-// other extension fails. False on every failure (a partial file is removed).
-bool SaveSnapshot(const SnapshotImage& image, const std::string& name);
-
 // What SaveNextSnapshot did: the name it used (empty when every name is taken) and
 // whether the file was written under it.
 struct SnapshotSaveResult {

@@ -14,10 +14,7 @@ namespace vestara {
 namespace {
 
 #ifdef VESTARA_X86_64_VECTORS
-// Without AVX2 each colour is one load; its gathers load eight at once. Asked once here, as
-// this runs for every run of every row.
-const bool kUseGathers = CpuHasAvx2();
-
+// Without AVX2 each colour is one load; its gathers load eight at once.
 const int* PaletteEntries() { return reinterpret_cast<const int*>(SpritePalette.data()); }
 
 __attribute__((target("avx2"))) void GatherEight(const std::uint8_t* bytes, Color* out) {
@@ -51,9 +48,10 @@ __attribute__((target("avx2"))) void GatherRun(const std::uint8_t* bytes, Color*
 
 }  // namespace
 
-void LookUpPaletteColors(std::span<const std::uint8_t> bytes, Color* out) {
+void LookUpPaletteColors(std::span<const std::uint8_t> bytes, Color* out,
+                         [[maybe_unused]] VectorLevel level) {
 #ifdef VESTARA_X86_64_VECTORS
-  if (kUseGathers && bytes.size() >= 4) {
+  if (level == VectorLevel::Avx2 && bytes.size() >= 4) {
     GatherRun(bytes.data(), out, bytes.size());
     return;
   }

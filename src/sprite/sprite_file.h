@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "graphics/color.h"
@@ -9,13 +8,15 @@
 
 namespace vestara {
 
-// `path` is a native file path. Each call opens the archive, reads it and closes it.
-// Writes `height` and `width` on every path (9 x 17 when the archive is refused).
-bool MeasureSpriteFrame(const std::string& path, FrameIndex index, std::uint16_t& height,
-                        std::uint16_t& width);
-// Paints over `backgroundColor` and, on success, stores the frame's size in `height` and
-// `width` (left alone otherwise).
+// The viewer's two reads of an archive file. `path` is a native file path; each call opens
+// the archive, reads it and closes it.
+
+// Writes the frame's size to `size` on every path: 9 x 17 (and false) when the archive is
+// refused.
+bool MeasureSpriteFrame(const std::string& path, FrameIndex index, FrameSize& size);
+// Paints over `backgroundColor` (PaintFrame) and, on success, stores the frame's size in
+// `size` (left alone otherwise).
 bool PaintSpriteFrame(PixelSurface& surface, const std::string& path, Color backgroundColor,
-                      FrameIndex index, std::uint16_t& height, std::uint16_t& width);
+                      FrameIndex index, FrameSize& size);
 
 }  // namespace vestara

@@ -72,7 +72,7 @@ TEST_F(DialogTest, NotificationsWithoutARouteAndRendersWithoutAFrameDoNothing) {
   EXPECT_FALSE(std::filesystem::exists(Capture(1)));
 }
 
-TEST_F(DialogTest, ZoomButtonsStepThroughFourSizesAndTheBackgroundListColoursThePreview) {
+TEST_F(DialogTest, ZoomButtonsStepThroughFourSizesAndTheBackgroundListColorsThePreview) {
   dialog_.OnCommand(kCaptureButton, kClicked);
   const std::tuple<ControlId, int, bool, bool> steps[] = {
       {kZoomOutButton, 50, true, false}, {kZoomOutButton, 50, true, false},

@@ -12,7 +12,7 @@
 #include "app/ctavisel_dlg.h"
 #include "app/dialog_host.h"
 #include "app/dialog_window.h"
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 #include "test_game.h"
 
 namespace vestara::testing {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dialog_fixture.h"
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 #include "sprite/archive_index.h"
 #include "sprite/sprite_decoder.h"
 
@@ -85,7 +85,7 @@ TEST_F(DialogTest, MissingOrDamagedArchivesShowWhatTheyCanAndNeverCrash) {
     dialog_.OnCapture();
     // A complete picture of the measured size, or nothing when there is none to save.
     const std::int64_t pixels = std::int64_t{size.width} * size.height;
-    const bool saved = pixels > 0 && pixels <= kMaxSnapshotPixels;
+    const bool saved = pixels > 0 && pixels <= kMaxPicturePixels;
     EXPECT_EQ(window_.status, std::string(saved ? "Save as :" : "Save failed :") + "G0000001.bmp");
     const PixelSurface image = ReadCapture(Capture(1)).value_or(PixelSurface());
     EXPECT_EQ(image.Width(), saved ? size.width : 0);

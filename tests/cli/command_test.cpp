@@ -7,9 +7,7 @@
 #include "catalogue/item_category.h"
 #include "catalogue/item_labels.h"
 #include "cli/export_index.h"
-#include "render/render_pipeline.h"
 #include "sample_game/archive_writer.h"
-#include "snapshot/snapshot.h"
 #include "sprite/archive_index.h"
 #include "support/decoded_image.h"
 #include "support/test_pictures.h"
@@ -82,52 +80,65 @@ TEST(InfoCommandTest, ListsEveryFrameWithSizeAndBytesAndMarksDamagedOnes) {
   EXPECT_EQ(run.err, "cut.spr.NCS: 1 damaged frame (listed with \"-\")\n");
 }
 
-struct Selection {
-  std::string options, archive;
-  ItemCategory category;
-  int item, zoom, background;
-  std::string picture;
-};
-
-// What the viewer's capture of `s` saves as `s.picture`.
-std::optional<std::string> ViewerCapture(const ToolTest& tool, const Selection& s) {
-  const auto image = RenderCapture((tool.Work() / "game/Data" / s.archive).string(),
-                                   LookupFrame(s.category, static_cast<std::uint16_t>(s.item)),
-                                   s.zoom, BackgroundColorOf(s.background), kDefaultFaceColor);
-  const fs::path path = tool.Work().parent_path() / s.picture;
-  EXPECT_TRUE(image && SaveSnapshot(*image, path.string()));
-  return ReadBinaryFile(path);
-}
-
-// render writes the viewer's capture, with -o or, like the viewer, as the next free snapshot.
-TEST(RenderCommandTest, WritesTheViewersCaptureByteForByte) {
-  ToolTest tool;
-  tool.WriteSampleGame();
-  const Selection selections[] = {
-      // Weapon 95 is larger than the viewer's 408 x 360 source rectangle.
-      {"weapon --item 95 --zoom 50 --background purple", "Weapon.spr.NCS", Weapon, 95, 50, 1,
-       "weapon.bmp"},
-      {"armor --item 38 --color 4 --gender female --zoom 300 --background black",
-       "Armor104.spr.NCS", Armor, 38, 300, 3, "armor.png"},
-  };
-  for (const auto& selection : selections) {
-    SCOPED_TRACE(selection.options);
-    const ToolRun run = tool.Run("render --game-dir game -o " + selection.picture + " --category " +
-                                 selection.options);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(ReadBinaryFile(tool.Work() / selection.picture), ViewerCapture(tool, selection));
-  }
-  testing::WriteBinaryFile(tool.Work() / "filepath.txt", "game/\n");
-  EXPECT_EQ(tool.Run("render --category ring --item 5").out, "Save as :G0000001.bmp\n");
-  EXPECT_EQ(tool.Run("render --category ring --item 5").out, "Save as :G0000002.bmp\n");
-  EXPECT_EQ(ReadBinaryFile(tool.Work() / "G0000001.bmp"),
-            ViewerCapture(tool, {"", "eitem.spr.NCS", Ring, 5, 100, 0, "capture.bmp"}));
-}
-
 // Index 0 paints black and 255 white, the colours of the transparency probes and of the
 // background. Row 2 is empty; the bottom right 2 x 2 block has one drawn pixel.
 const SpriteGrid kEdgy = testing::GridFromRows({"kw.a", "..ab", "....", "bb.w"},
                                                {{'k', 0}, {'w', 255}, {'a', 112}, {'b', 216}});
+
+// Each channel of the 2 x 2 block at (2x, 2y) averaged, halves up.
+Color BlockAverage(const SpriteGrid& grid, int x, int y, Color background) {
+  Color average = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    unsigned sum = 2;
+    for (int i = 0; i < 4; ++i) {
+      sum += (testing::GridColor(grid, 2 * x + i % 2, 2 * y + i / 2, background) >> shift) & 0xFF;
+    }
+    average |= Color{sum / 4} << shift;
+  }
+  return average;
+}
+
+// render writes the viewer's capture: the frame alone at the zoom, halftone at 50 %, and
+// only what the viewer's 408 x 360 source holds, the rest black.
+TEST(RenderCommandTest, WritesTheViewersCaptureOfTheItem) {
+  ToolTest tool;
+  tool.WriteSampleGame();
+  const SpriteGrid large = testing::PatternGrid(420, 375, 3);
+  testing::WriteBytes(tool.Work() / "game/Data/Weapon.spr.NCS",
+                      BuildArchive({FrameFromGrid(kEdgy), FrameFromGrid(large)}));
+  const auto render = [&](const std::string& options, const std::string& output) {
+    const ToolRun run = tool.Run("render --game-dir game --category weapon " + options + " -o " +
+                                 output + " --background purple");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return testing::DecodeImage(tool.Work() / output).value_or(testing::DecodedImage{});
+  };
+  constexpr Color kPurple = 0xFF00FF;
+  const auto half = render("--item 0 --zoom 50", "half.bmp");
+  ASSERT_EQ(std::pair(half.width, half.height), std::pair(2, 2));
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(half.Rgb(i % 2, i / 2), BlockAverage(kEdgy, i % 2, i / 2, kPurple)) << i;
+  }
+  const auto triple = render("--item 0 --zoom 300", "triple.png");
+  ASSERT_EQ(std::pair(triple.width, triple.height), std::pair(12, 12));
+  for (int i = 0; i < 144; ++i) {
+    EXPECT_EQ(triple.Rgb(i % 12, i / 12), testing::GridColor(kEdgy, i % 12 / 3, i / 36, kPurple));
+  }
+  const auto whole = render("--item 1", "large.png");
+  ASSERT_EQ(std::pair(whole.width, whole.height), std::pair(420, 375));
+  for (int y = 0; y < whole.height; ++y) {
+    for (int x = 0; x < whole.width; ++x) {
+      const Color expected =
+          x < 408 && y < 360 ? testing::GridColor(large, x, y, kPurple) : Color{0};
+      ASSERT_EQ(whole.Rgb(x, y), expected) << x << "," << y;
+    }
+  }
+  // Without -o, like the viewer, as the next free snapshot.
+  testing::WriteBinaryFile(tool.Work() / "filepath.txt", "game/\n");
+  EXPECT_EQ(tool.Run("render --category weapon --item 0 --zoom 50 --background purple").out,
+            "Save as :G0000001.bmp\n");
+  EXPECT_EQ(tool.Run("render --category ring --item 5").out, "Save as :G0000002.bmp\n");
+  EXPECT_EQ(ReadBinaryFile(tool.Work() / "G0000001.bmp"), ReadBinaryFile(tool.Work() / "half.bmp"));
+}
 
 TEST(FrameCommandTest, ScalesTheWholeFrameOverTheBackgroundOrTransparent) {
   ToolTest tool;
@@ -148,9 +159,9 @@ TEST(FrameCommandTest, ScalesTheWholeFrameOverTheBackgroundOrTransparent) {
       for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
           const bool drawn = kEdgy.drawn[std::size_t(y / scale) * kEdgy.width + x / scale];
-          const auto colour = testing::GridColor(kEdgy, x / scale, y / scale, 0x00FF00);
+          const auto color = testing::GridColor(kEdgy, x / scale, y / scale, 0x00FF00);
           ASSERT_EQ(image.Alpha(x, y), !clear || drawn ? 255 : 0) << x << "," << y;
-          ASSERT_TRUE((clear && !drawn) || image.Rgb(x, y) == colour) << x << "," << y;
+          ASSERT_TRUE((clear && !drawn) || image.Rgb(x, y) == color) << x << "," << y;
         }
       }
     }

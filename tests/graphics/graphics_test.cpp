@@ -1,5 +1,6 @@
 #include "graphics/pixel_surface.h"
 #include "graphics/stretch.h"
+#include "graphics/stretch_drawn.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <cstdint>
 #include <utility>
 #include <vector>
+
+#include "support/vector_levels.h"
 
 namespace vestara {
 namespace {
@@ -106,11 +109,54 @@ TEST(StretchTest, BothModesGiveTheDefinedPixels) {
     cases.push_back({{{2 * width, 6}, {2 * width, 6}, {width, 3}, {width, 3}}});
     cases.push_back({{{2 * width - 1, 5}, {2 * width, 6}, {width, 3}, {width, 3}}});
   }
-  for (const auto& [surface, from, destination, to] : cases) {
-    SCOPED_TRACE(::testing::Message() << from.width << " onto " << to.width << " x " << to.height);
-    const PixelSurface source = Noise(surface.width, surface.height, from.width);
-    ExpectStretch(source, from, destination, to, StretchMode::ColorOnColor);
-    ExpectStretch(source, from, destination, to, StretchMode::Halftone);
+  for (const VectorLevel level : testing::RunnableVectorLevels()) {
+    const testing::ScopedVectorLevel forced(level);
+    for (const auto& [surface, from, destination, to] : cases) {
+      SCOPED_TRACE(::testing::Message() << testing::NameOf(level) << ": " << from.width << " onto "
+                                        << to.width << " x " << to.height);
+      const PixelSurface source = Noise(surface.width, surface.height, from.width);
+      ExpectStretch(source, from, destination, to, StretchMode::ColorOnColor);
+      ExpectStretch(source, from, destination, to, StretchMode::Halftone);
+    }
+  }
+}
+
+// A destination pixel is drawn when at least half of the source pixels halftone would average
+// are drawn, and then averages only the drawn ones; the rest stays as it was.
+TEST(StretchDrawnTest, AveragesTheDrawnPixelsWhereAtLeastHalfAreDrawn) {
+  const std::array<Extent, 2> cases[] = {{{{8, 6}, {4, 3}}}, {{{7, 5}, {3, 2}}},
+                                         {{{4, 3}, {8, 6}}}, {{{3, 4}, {9, 12}}},
+                                         {{{5, 4}, {5, 4}}}, {{{1, 1}, {3, 2}}}};
+  for (const auto& [from, to] : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << from.width << " x " << from.height << " onto " << to.width);
+    const PixelSurface source = Noise(from.width, from.height, 7);
+    std::vector<std::uint8_t> drawn(source.Pixels().size());
+    for (std::size_t i = 0; i < drawn.size(); ++i) drawn[i] = (i * 7 % 5) < 3;
+    PixelSurface expected(to.width, to.height, kUntouched);
+    std::vector<std::uint8_t> expectedDrawn(std::size_t(to.width) * to.height, 0);
+    for (int y = 0; y < to.height; ++y) {
+      for (int x = 0; x < to.width; ++x) {
+        std::uint64_t sums[3] = {}, count = 0, all = 0;
+        for (const int sy : SourcesOf(y, from.height, to.height, StretchMode::Halftone)) {
+          for (const int sx : SourcesOf(x, from.width, to.width, StretchMode::Halftone)) {
+            ++all;
+            if (drawn[std::size_t(sy) * from.width + sx] == 0) continue;
+            ++count;
+            for (int c = 0; c < 3; ++c) sums[c] += (source.GetPixel(sx, sy) >> 8 * c) & 0xFF;
+          }
+        }
+        if (count == 0 || 2 * count < all) continue;
+        const auto average = [&](int c) { return std::uint8_t((sums[c] + count / 2) / count); };
+        expected.SetPixel(x, y, MakeColor(average(0), average(1), average(2)));
+        expectedDrawn[std::size_t(y) * to.width + x] = 1;
+      }
+    }
+    PixelSurface destination(to.width, to.height, kUntouched);
+    std::vector<std::uint8_t> destinationDrawn(expectedDrawn.size(), 0);
+    StretchDrawnPixels(source, drawn, destination, destinationDrawn);
+    EXPECT_EQ(destination, expected);
+    EXPECT_EQ(destinationDrawn, expectedDrawn);
   }
 }
 

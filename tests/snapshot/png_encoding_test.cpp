@@ -72,11 +72,11 @@ std::vector<unsigned char> Inflated(const std::vector<unsigned char>& data, std:
 
 // `colourCount` distinct colours, each used at least once, scattered so that no row
 // repeats the one above.
-PixelSurface ScatteredPicture(int colourCount, int width) {
-  const int height = (2 * colourCount + width - 1) / width + 1;
+PixelSurface ScatteredPicture(int colorCount, int width) {
+  const int height = (2 * colorCount + width - 1) / width + 1;
   PixelSurface image(width, height);
   for (int i = 0; i < width * height; ++i) {
-    const int entry = i < colourCount ? i : (i * 7 + i / width) % colourCount;
+    const int entry = i < colorCount ? i : (i * 7 + i / width) % colorCount;
     image.SetPixel(i % width, i / width,
                    MakeColor(std::uint8_t(entry), std::uint8_t(5 + 97 * (entry >> 8)),
                              std::uint8_t(255 - entry)));
@@ -87,11 +87,11 @@ PixelSurface ScatteredPicture(int colourCount, int width) {
 constexpr Color kBackground = MakeColor(255, 0, 255);
 
 struct Case {
-  int colours;
+  int colors;
   int width;
   bool transparent;
   int bitDepth;
-  int colourType;  // 3 palette, 2 RGB, 6 RGBA
+  int colorType;  // 3 palette, 2 RGB, 6 RGBA
 };
 
 const Case kCases[] = {
@@ -117,14 +117,14 @@ class PngEncodingTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(PngEncodingTest, SmallestFormatDecodesToTheSamePixels) {
   const Case& c = GetParam();
-  PixelSurface image = ScatteredPicture(c.colours, c.width);
-  std::vector<bool> opaque(image.Pixels().size(), true);
+  PixelSurface image = ScatteredPicture(c.colors, c.width);
+  std::vector<std::uint8_t> opaque(image.Pixels().size(), 1);
   if (c.transparent) {
     // Every third pixel of the last row shows the background, as an item's outline would.
     const int y = image.Height() - 1;
     for (int x = 0; x < image.Width(); x += 3) {
       image.SetPixel(x, y, kBackground);
-      opaque[std::size_t(y) * image.Width() + x] = false;
+      opaque[std::size_t(y) * image.Width() + x] = 0;
     }
   }
   const std::vector<unsigned char> file =
@@ -139,11 +139,11 @@ TEST_P(PngEncodingTest, SmallestFormatDecodesToTheSamePixels) {
   EXPECT_EQ(BigEndianAt(header, 0), std::uint32_t(image.Width()));
   EXPECT_EQ(BigEndianAt(header, 4), std::uint32_t(image.Height()));
   EXPECT_EQ(header[8], c.bitDepth);
-  EXPECT_EQ(header[9], c.colourType);
+  EXPECT_EQ(header[9], c.colorType);
   EXPECT_EQ((std::vector<unsigned char>(header.begin() + 10, header.end())),
             (std::vector<unsigned char>{0, 0, 0}));
-  if (c.colourType == 3) {
-    const std::size_t entries = std::size_t(c.colours) + (c.transparent ? 1 : 0);
+  if (c.colorType == 3) {
+    const std::size_t entries = std::size_t(c.colors) + (c.transparent ? 1 : 0);
     const std::vector<std::string> expected =
         c.transparent ? std::vector<std::string>{"IHDR", "PLTE", "tRNS", "IDAT", "IEND"}
                       : std::vector<std::string>{"IHDR", "PLTE", "IDAT", "IEND"};
@@ -162,37 +162,37 @@ TEST_P(PngEncodingTest, SmallestFormatDecodesToTheSamePixels) {
   for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {
       ASSERT_EQ(decoded->Rgb(x, y), image.GetPixel(x, y)) << x << "," << y;
-      ASSERT_EQ(decoded->Alpha(x, y), opaque[std::size_t(y) * image.Width() + x] ? 255 : 0)
+      ASSERT_EQ(decoded->Alpha(x, y), opaque[std::size_t(y) * image.Width() + x] != 0 ? 255 : 0)
           << x << "," << y;
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(ColourCounts, PngEncodingTest, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(ColorCounts, PngEncodingTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) {
-                           return std::to_string(info.param.colours) + "colours" +
+                           return std::to_string(info.param.colors) + "colours" +
                                   std::to_string(info.param.width) + "wide" +
                                   (info.param.transparent ? "Transparent" : "");
                          });
 
 // A transparent pixel of an opaque pixel's colour keeps both its colour and its alpha,
 // and the fourth byte of a colour is no colour.
-TEST(PngEncodingTest, TransparencyIsKeptApartFromColour) {
+TEST(PngEncodingTest, TransparencyIsKeptApartFromColor) {
   PixelSurface image(4, 1, MakeColor(1, 2, 3));
   image.SetPixel(3, 0, MakeColor(1, 2, 3) | 0xFF000000u);
-  const std::vector<bool> opaque = {true, false, true, true};
+  const std::vector<std::uint8_t> opaque = {1, 0, 1, 1};
   const auto decoded = testing::DecodeImageBytes(EncodePngWithAlpha(image, opaque));
   ASSERT_TRUE(decoded);
   for (int x = 0; x < 4; ++x) {
     EXPECT_EQ(decoded->Rgb(x, 0), MakeColor(1, 2, 3)) << x;
-    EXPECT_EQ(decoded->Alpha(x, 0), opaque[x] ? 255 : 0) << x;
+    EXPECT_EQ(decoded->Alpha(x, 0), opaque[x] != 0 ? 255 : 0) << x;
   }
   EXPECT_EQ(ChunksOf(EncodePng(image))[1].data.size(), 3u);  // one palette entry
 }
 
 // Truecolour rows take the filter that suits them: smooth gradients are predicted from
 // the left, from above or from both, so most rows end up filtered, and all decode.
-TEST(PngEncodingTest, TruecolourRowsAreFilteredAndDecode) {
+TEST(PngEncodingTest, TruecolorRowsAreFilteredAndDecode) {
   PixelSurface image(40, 40);
   for (int y = 0; y < 40; ++y) {
     for (int x = 0; x < 40; ++x) {
@@ -221,7 +221,7 @@ TEST(PngEncodingTest, TruecolourRowsAreFilteredAndDecode) {
 TEST(PngEncodingTest, NothingToEncodeGivesNoFile) {
   EXPECT_TRUE(EncodePng(PixelSurface(0, 5)).empty());
   EXPECT_TRUE(EncodePng(PixelSurface(5, 0)).empty());
-  EXPECT_TRUE(EncodePngWithAlpha(PixelSurface(2, 2), std::vector<bool>(3, true)).empty());
+  EXPECT_TRUE(EncodePngWithAlpha(PixelSurface(2, 2), std::vector<std::uint8_t>(3, 1)).empty());
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/file_io.h"
 #include "snapshot/bmp_encoding.h"
+#include "snapshot/picture_format.h"
 #include "snapshot/png_encoding.h"
 #include "snapshot_fixture.h"
 #include "support/decoded_image.h"
@@ -36,21 +38,29 @@ TEST_F(SnapshotTest, TheFirstFreeNameSkipsAnythingThatExists) {
   EXPECT_EQ(FindFreeSnapshotName(), "G0000004.bmp");
 }
 
-TEST_F(SnapshotTest, RefusedSavesTouchNothing) {
+TEST_F(SnapshotTest, ACaptureWithoutPixelsTakesNoName) {
   Put("G0000001.bmp", "earlier");
-  fs::create_directory("sub.png");
-  for (const char* name :
-       {"G0000001.bmp", "sub.png", "G0000002", "G0000002.jpg", "missing/G0000002.bmp", ""}) {
-    EXPECT_FALSE(SaveSnapshot(TestImage(2, 2), name)) << name;
-  }
-  EXPECT_FALSE(SaveSnapshot(SnapshotImage(0, 12), "G0000002.bmp"));
+  const SnapshotSaveResult result = SaveNextSnapshot(SnapshotImage(0, 12));
+  EXPECT_EQ(result.name, "G0000002.bmp");
+  EXPECT_FALSE(result.saved);
   EXPECT_EQ(ReadBinaryFile("G0000001.bmp"), "earlier");
-  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+  EXPECT_TRUE(SaveNextSnapshot(TestImage(2, 2)).saved);
+  EXPECT_EQ(testing::ReadBytes("G0000002.bmp"), EncodeBmp24(TestImage(2, 2)));
 }
 
-// Both headers, no palette, then bottom-up BGR rows padded with zeros to 4 bytes. The case of
-// the extension does not matter.
-TEST_F(SnapshotTest, BmpIsUncompressed24BitBottomUpWithPaddedRows) {
+TEST(PictureFormatTest, TheLastComponentsExtensionChoosesInAnyCase) {
+  const std::pair<const char*, std::optional<PictureFormat>> names[] = {
+      {"G0000001.bmp", PictureFormat::Bmp}, {"a.Png", PictureFormat::Png},
+      {".BMP", PictureFormat::Bmp},         {"dir.png/file", std::nullopt},
+      {"dir.png\\file", std::nullopt},      {"C:\\pics\\a.b.png", PictureFormat::Png},
+      {"G0000002", std::nullopt},           {"G0000002.jpg", std::nullopt},
+      {"x.bmp.txt", std::nullopt},          {"", std::nullopt}};
+  for (const auto& [name, format] : names) EXPECT_EQ(PictureFormatOf(name), format) << name;
+}
+
+// Both headers, no palette, then bottom-up BGR rows padded with zeros to 4 bytes.
+TEST(BmpTest, BmpIsUncompressed24BitBottomUpWithPaddedRows) {
   constexpr int kHeight = 3;
   for (int width = 1; width <= 7; ++width) {
     const int rowBytes = (width * 3 + 3) / 4 * 4;
@@ -66,26 +76,24 @@ TEST_F(SnapshotTest, BmpIsUncompressed24BitBottomUpWithPaddedRows) {
       }
       expected.resize(expected.size() + rowBytes - width * 3);
     }
-    const std::string name = std::to_string(width) + (width == 1 ? ".BMP" : ".bmp");
-    ASSERT_TRUE(SaveSnapshot(TestImage(width, kHeight), name));
-    EXPECT_EQ(testing::ReadBytes(name), expected) << width;
+    EXPECT_EQ(EncodePicture(TestImage(width, kHeight), {}, PictureFormat::Bmp), expected) << width;
   }
 }
 
 TEST_F(SnapshotTest, PngDecodesToTheSamePixelsAndAlphaFollowsTheMask) {
-  const std::vector<bool> opaque = {true, false, true, false, false, true};
-  ASSERT_TRUE(SaveSnapshot(TestImage(3, 2), "rgb.Png"));
-  ASSERT_TRUE(WriteNewFile("rgba.png", EncodePngWithAlpha(TestImage(3, 2), opaque)));
+  const std::vector<std::uint8_t> opaque = {1, 0, 1, 0, 0, 1};
+  ASSERT_TRUE(WriteNewFile("rgb.Png", EncodePicture(TestImage(3, 2), {}, PictureFormat::Png)));
+  ASSERT_TRUE(WriteNewFile("rgba.png", EncodePicture(TestImage(3, 2), opaque, PictureFormat::Png)));
   for (const auto& [name, channels] : {std::pair{"rgb.Png", 3}, {"rgba.png", 4}}) {
     const auto image = testing::DecodeImage(name);
     ASSERT_TRUE(image && image->width == 3 && image->height == 2) << name;
     EXPECT_EQ(image->channelsInFile, channels);
     for (int i = 0; i < 6; ++i) {
       EXPECT_EQ(image->Rgb(i % 3, i / 3), TestColor(i % 3, i / 3)) << name << i;
-      EXPECT_EQ(image->Alpha(i % 3, i / 3), channels == 3 || opaque[i] ? 255 : 0) << name << i;
+      EXPECT_EQ(image->Alpha(i % 3, i / 3), channels == 3 || opaque[i] != 0 ? 255 : 0) << name << i;
     }
   }
-  EXPECT_TRUE(EncodePngWithAlpha(TestImage(3, 2), std::vector<bool>(5, true)).empty());
+  EXPECT_TRUE(EncodePngWithAlpha(TestImage(3, 2), std::vector<std::uint8_t>(5, 1)).empty());
 }
 
 }  // namespace

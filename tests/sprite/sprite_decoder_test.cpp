@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,7 @@
 #include "sprite/palette_colors.h"
 #include "sprite/sprite_palette.h"
 #include "support/test_pictures.h"
+#include "support/vector_levels.h"
 
 namespace vestara::test {
 namespace {
@@ -97,6 +99,18 @@ TEST(SpriteDecoderTest, MeasureAndPaintOfOneFrame) {
     PixelSurface surface(int(painted[0].size()), int(painted.size()), kFill);
     EXPECT_EQ(PaintFrame(archive, 0, kBackground, surface), size);
     EXPECT_EQ(Text(surface), painted);
+    // Painted again with a mask: exactly the palette pixels are marked drawn.
+    PixelSurface masked(surface.Width(), surface.Height(), kFill);
+    std::vector<std::uint8_t> drawn(masked.Pixels().size(), 0);
+    SpriteFrame::Find(archive, 0)->Paint(kBackground, masked, drawn);
+    EXPECT_EQ(masked, surface);
+    std::string marks;
+    for (const std::string& row : painted) {
+      for (const char c : row) marks += std::isxdigit(static_cast<unsigned char>(c)) ? '1' : '0';
+    }
+    std::string drawnMarks;
+    for (const std::uint8_t d : drawn) drawnMarks += d != 0 ? '1' : '0';
+    EXPECT_EQ(drawnMarks, marks);
   }
 }
 
@@ -186,22 +200,7 @@ TEST(SpriteDecoderTest, TruncationRefusesExactlyTheFramesItCuts) {
   }
 }
 
-TEST(ArchiveWriterTest, BytesFollowTheArchiveLayout) {
-  FrameRecord frame{
-      .reserved = {1, 2, 3, 4}, .height = 9, .rows = std::vector<std::optional<RowRecord>>(9)};
-  frame.rows[8] = Row({{0x0102, {0xAA}}});
-  const std::vector<std::uint8_t> expected{
-      'E',  'A',  'S',  'T', '0', 7,           // signature with its free sixth byte
-      1,    0,    0,    0,                     // frame count
-      0,    0,    0,    0,   14,  0,    0, 0,  // offsets
-      1,    2,    3,    4,   9,   0,           // reserved, height
-      0x00, 0x01,                              // mask: row 8 only
-      1,    0x02, 0x01, 1,   0,   0xAA,        // record: one run, skip 0x102, one pixel
-  };
-  EXPECT_EQ(AssembleArchive({7, {EncodeFrame(frame)}, {}}), expected);
-}
-
-TEST(ArchiveWriterTest, GridSurvivesTheRoundTrip) {
+TEST(SpriteDecoderTest, GridsPaintAsDrawnAtEveryVectorLevel) {
   std::vector<std::string> lateRow(16, "...");  // a mask of three bytes, only the last bit set
   lateRow.push_back(".#.");
   const std::pair<const char*, SpriteGrid> cases[] = {
@@ -224,18 +223,12 @@ TEST(ArchiveWriterTest, GridSurvivesTheRoundTrip) {
       expected.SetPixel(i % grid.width, i / grid.width,
                         testing::GridColor(grid, i % grid.width, i / grid.width, kBackground));
     }
-    EXPECT_EQ(PaintOn(archive, grid.width, grid.height).Pixels(), expected.Pixels());
+    for (const VectorLevel level : testing::RunnableVectorLevels()) {
+      const testing::ScopedVectorLevel forced(level);
+      EXPECT_EQ(PaintOn(archive, grid.width, grid.height).Pixels(), expected.Pixels())
+          << testing::NameOf(level);
+    }
   }
-}
-
-TEST(ArchiveWriterTest, UnencodableInputIsRejected) {
-  std::string alternating;
-  for (int i = 0; i < 256; ++i) alternating += ".#";
-  EXPECT_THROW(FrameFromGrid(GridFromRows({alternating}, {})), std::length_error);  // 256 runs
-  EXPECT_NO_THROW(FrameFromGrid(GridFromRows({alternating.substr(0, 510)}, {})));
-  EXPECT_THROW(FrameFromGrid({3, 2, {1, 2, 3}, {true, true, true}}), std::length_error);
-  const FrameRecord tooLong{.height = 1, .rows = {Row({{0, std::vector<std::uint8_t>(65536)}})}};
-  EXPECT_THROW(EncodeFrame(tooLong), std::length_error);
 }
 
 TEST(SpriteDecoderTest, PaletteHoldsBlueGreenRedAndItsLookUpEqualsTheTable) {
@@ -250,14 +243,17 @@ TEST(SpriteDecoderTest, PaletteHoldsBlueGreenRedAndItsLookUpEqualsTheTable) {
   constexpr Color kSentinel = 0xDEADBEEF;
   std::vector<std::uint8_t> bytes(256);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = std::uint8_t(i * 37 + 11);
-  for (std::size_t offset = 0; offset < 4; ++offset) {
-    for (std::size_t length = 0; offset + length <= bytes.size(); ++length) {
-      std::vector<Color> colors(length + 1, kSentinel);
-      LookUpPaletteColors({bytes.data() + offset, length}, colors.data());
-      for (std::size_t i = 0; i < length; ++i) {
-        ASSERT_EQ(colors[i], SpritePalette[bytes[offset + i]]) << offset << ", " << length;
+  for (const VectorLevel level : testing::RunnableVectorLevels()) {
+    SCOPED_TRACE(testing::NameOf(level));
+    for (std::size_t offset = 0; offset < 4; ++offset) {
+      for (std::size_t length = 0; offset + length <= bytes.size(); ++length) {
+        std::vector<Color> colors(length + 1, kSentinel);
+        LookUpPaletteColors({bytes.data() + offset, length}, colors.data(), level);
+        for (std::size_t i = 0; i < length; ++i) {
+          ASSERT_EQ(colors[i], SpritePalette[bytes[offset + i]]) << offset << ", " << length;
+        }
+        EXPECT_EQ(colors[length], kSentinel) << offset << ", " << length;
       }
-      EXPECT_EQ(colors[length], kSentinel) << offset << ", " << length;
     }
   }
 }

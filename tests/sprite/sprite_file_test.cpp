@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <utility>
 
@@ -21,15 +20,14 @@ TEST(SpriteFileTest, FileCallsAgreeWithTheDecoderOrRefuse) {
   const auto archive = BuildArchive({{}, FrameFromGrid(testing::PatternGrid(4, 3, 1))});
   testing::WriteBytes(path("Weapon.spr.NCS"), archive);
 
-  std::uint16_t height = 0, width = 0, paintedHeight = 0, paintedWidth = 0;
+  FrameSize measured, painted;
   PixelSurface surface(5, 5, kFill), expected(5, 5, kFill);
-  EXPECT_TRUE(MeasureSpriteFrame(path("Weapon.spr.NCS"), 1, height, width));
-  EXPECT_TRUE(
-      PaintSpriteFrame(surface, path("Weapon.spr.NCS"), 0x00FF00, 1, paintedHeight, paintedWidth));
+  EXPECT_TRUE(MeasureSpriteFrame(path("Weapon.spr.NCS"), 1, measured));
+  EXPECT_TRUE(PaintSpriteFrame(surface, path("Weapon.spr.NCS"), 0x00FF00, 1, painted));
   PaintFrame(archive, 1, 0x00FF00, expected);
   EXPECT_EQ(surface, expected);
-  EXPECT_EQ((std::array{width, height, paintedWidth, paintedHeight}),
-            (std::array<std::uint16_t, 4>{4, 3, 4, 3}));
+  EXPECT_EQ(measured, (FrameSize{4, 3}));
+  EXPECT_EQ(painted, (FrameSize{4, 3}));
 
   // Refused: measured as 9 x 17, nothing painted, the painted size left alone.
   const std::pair<std::string, FrameIndex> refused[] = {
@@ -37,12 +35,12 @@ TEST(SpriteFileTest, FileCallsAgreeWithTheDecoderOrRefuse) {
   for (const auto& [file, index] : refused) {
     SCOPED_TRACE(file);
     PixelSurface untouched(5, 5, kFill);
-    paintedWidth = 5;
-    EXPECT_FALSE(MeasureSpriteFrame(file, index, height, width));
-    EXPECT_FALSE(PaintSpriteFrame(untouched, file, 0x00FF00, index, paintedHeight, paintedWidth));
+    painted = {5, 3};
+    EXPECT_FALSE(MeasureSpriteFrame(file, index, measured));
+    EXPECT_FALSE(PaintSpriteFrame(untouched, file, 0x00FF00, index, painted));
     EXPECT_EQ(untouched, PixelSurface(5, 5, kFill));
-    EXPECT_EQ((std::array{width, height, paintedWidth, paintedHeight}),
-              (std::array<std::uint16_t, 4>{9, 17, 5, 3}));
+    EXPECT_EQ(measured, (FrameSize{9, 17}));
+    EXPECT_EQ(painted, (FrameSize{5, 3}));
   }
 }
 

@@ -22,7 +22,7 @@
 #include "app/qt/app_icon.h"
 #include "app/qt/dialog_font.h"
 #include "app/qt/dialog_units.h"
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 
 namespace vestara {
 namespace {

@@ -7,7 +7,7 @@
 #include "app/list_labels.h"
 #include "app/win32/dialog_template_bytes.h"
 #include "platform/windows/wide_text.h"
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 
 namespace vestara {
 namespace {

@@ -14,7 +14,7 @@
 #include "app/qt/dialog_units.h"
 #include "app/qt/own_folder.h"
 #include "app/qt/viewer_dialog.h"
-#include "render/render_pipeline.h"
+#include "render/view_geometry.h"
 #include "test_game.h"
 
 namespace vestara::testing {

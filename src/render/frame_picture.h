@@ -13,14 +13,15 @@
 
 namespace vestara {
 
-// A whole frame scaled by a zoom, as `frame` and `export` write it: no margin and no
-// size limit of the viewer's preview.
+// A whole frame scaled by a zoom, opaque or transparent: no margin and no size limit of the
+// viewer's preview. What `frame` and `export` write, and what sheets are packed from.
 struct FramePicture {
   FrameSize frameSize;  // the frame's own size, before the zoom
   PixelSurface image;
-  // Empty for a picture on a background; with transparency one entry per pixel, row by
-  // row from the top: true where the sprite is drawn.
-  std::vector<bool> opaque;
+  // Empty for a picture on a background; with transparency a byte per pixel, row by row
+  // from the top: 1 where the sprite is drawn, 0 where the picture is transparent (and
+  // black).
+  std::vector<std::uint8_t> opaque;
 };
 
 // Why a frame gives no picture.
@@ -31,11 +32,11 @@ enum class FrameFailure {
 };
 std::string DescribeFrameFailure(FrameFailure failure);
 
-// The frame `index` of the archive bytes, scaled by zoomPercent / 100 (remainders
-// dropped): colour-on-colour from 100 % up, halftone below. With a background colour the
-// undrawn pixels show it; without one they are transparent. Scaled down transparently,
-// a picture pixel averages the drawn frame pixels that fall on it and is opaque when at
-// least half of them are drawn.
+// The frame `index` of the archive bytes, decoded once and scaled by zoomPercent / 100
+// (remainders dropped): colour-on-colour from 100 % up, halftone below. With a background
+// colour the undrawn pixels show it; without one they are transparent. Scaled down
+// transparently, a picture pixel averages the drawn frame pixels that fall on it and is
+// opaque when at least half of them are drawn.
 std::variant<FramePicture, FrameFailure> MakeFramePicture(std::span<const std::uint8_t> archive,
                                                           FrameIndex index, int zoomPercent,
                                                           std::optional<Color> background);
