@@ -4,7 +4,8 @@
 # folder of its own that holds only them.
 
 # stb (Debian's libstb-dev) writes the BMP files; the tests also read pictures with it.
-find_path(VESTARA_STB_INCLUDE_DIR stb/stb_image_write.h)
+# Header-only, so a cross build takes the host's headers too.
+find_path(VESTARA_STB_INCLUDE_DIR stb/stb_image_write.h NO_CMAKE_FIND_ROOT_PATH)
 if(NOT VESTARA_STB_INCLUDE_DIR)
   message(FATAL_ERROR "stb/stb_image_write.h not found: install Debian's libstb-dev (or point "
                       "VESTARA_STB_INCLUDE_DIR at the folder that holds stb/)")
