@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "bench_registrations.h"
-#include "catalogue/archive_names.h"
-#include "catalogue/frame_tables.h"
-#include "catalogue/item_category.h"
 #include "cli/cli_choices.h"
+#include "cli/export_plan.h"
 #include "cli/vestara_sprite.h"
 #include "game/game_path.h"
 #include "platform/file_io.h"
@@ -30,46 +28,16 @@ constexpr double kTarget = 1.3;
 constexpr int kZoomPercent = 100;
 constexpr char kBackground[] = "white";
 
-// The archive of every item the export writes, with its frame: each category's list, armor
-// and shoes once per gender and colour.
-struct PlannedItem {
-  std::string archive;
-  FrameIndex frame;
-};
-
-std::vector<PlannedItem> EveryItem() {
-  std::vector<PlannedItem> items;
-  const auto addList = [&](ItemCategory category, const std::string& archive) {
-    for (const FrameTableEntry& entry : FrameTableOf(category))
-      items.push_back({archive, entry.frame});
-  };
-  for (int category = 0; category < kItemCategoryCount; ++category) {
-    const auto item = static_cast<ItemCategory>(category);
-    if (item != Armor && item != Shoes) {
-      addList(item, std::string(FixedArchiveName(item)));
-      continue;
-    }
-    const int colors = item == Armor ? kArmorColorCount : kShoesColorCount;
-    for (int gender = 0; gender < 2; ++gender) {
-      for (int color = 0; color < colors; ++color) {
-        addList(item,
-                item == Armor ? ArmorArchiveName(gender, color) : ShoesArchiveName(gender, color));
-      }
-    }
-  }
-  return items;
-}
-
 // Every picture of the export, made in memory as the export makes them, once per process.
 const std::vector<FramePicture>& EveryPicture() {
   static const std::vector<FramePicture> pictures = [] {
     const std::string game = SampleGameFolder::Get().Game().string() + "/";
     std::vector<FramePicture> made;
-    for (const PlannedItem& item : EveryItem()) {
+    for (const ExportedItem& item : PlanExport(PictureFormat::Png)) {
       const auto archive = ReadFileBytes(ArchivePathIn(game, item.archive));
       if (!archive) continue;
-      auto picture =
-          MakeFramePicture(*archive, item.frame, kZoomPercent, BackgroundColorByName(kBackground));
+      auto picture = MakeFramePicture(*archive, static_cast<FrameIndex>(item.frame), kZoomPercent,
+                                      BackgroundColorByName(kBackground));
       if (auto* done = std::get_if<FramePicture>(&picture)) made.push_back(std::move(*done));
     }
     return made;

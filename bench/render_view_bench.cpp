@@ -42,7 +42,8 @@ void RenderScreen(benchmark::State& state) {
   DialogHost host(window);
   // The preview is exactly the picture at 300 %, so that nothing of the render is clipped.
   const Extent previewSize = StretchDestinationSize(kZoomPercent);
-  host.Open(previewSize.width, previewSize.height);
+  host.ResizePreview(previewSize.width, previewSize.height);
+  host.Open();
   CTaviselDlg& dialog = host.Dialog();
   dialog.State().zoomPercent = kZoomPercent;
   dialog.RenderView(RenderMode::Screen);

@@ -41,11 +41,11 @@ find_package(ZLIB REQUIRED)
 
 # Packagers switch the test and benchmark libraries off explicitly; with tests off there is
 # nothing to switch, which is no reason for CMake to warn about the switches.
-if(NOT BUILD_TESTING OR NOT VESTARA_BENCH)
+if(NOT VESTARA_TESTS OR NOT VESTARA_BENCH)
   set(vestara_switched_off ${CMAKE_DISABLE_FIND_PACKAGE_GTest} ${CMAKE_DISABLE_FIND_PACKAGE_benchmark})
 endif()
 
-if(BUILD_TESTING)
+if(VESTARA_TESTS)
   enable_testing()
   if(CMAKE_CROSSCOMPILING)
     set(INSTALL_GTEST OFF)
@@ -54,34 +54,51 @@ if(BUILD_TESTING)
     find_package(GTest REQUIRED)
   endif()
   include(GoogleTest)
-  # Programs some tests drive or read back with (ImageMagick's among them); a test whose
-  # program is missing is reported as skipped, with the reason, instead of failing.
+  # Programs some tests drive or read back with (ImageMagick's among them), looked up in
+  # PATH only; a test whose program is missing is reported as skipped, with the reason,
+  # instead of failing.
   foreach(program IN ITEMS xvfb-run xdotool import identify mogrify wine)
-    find_program(VESTARA_PROGRAM_${program} ${program})
+    find_program(VESTARA_PROGRAM_${program} ${program} NO_CMAKE_PATH NO_CMAKE_ENVIRONMENT_PATH
+                 NO_CMAKE_SYSTEM_PATH)
   endforeach()
 endif()
 
 # The exit status of a test that reports itself skipped.
 set(VESTARA_SKIP_CODE 77)
 
-# vestara_add_tool_test(<name> NEEDS <program>... COMMAND <command>...): a test that runs
-# only where the programs it needs were found; elsewhere it says which are missing and
-# counts as skipped.
-function(vestara_add_tool_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 tool "" "" "NEEDS;COMMAND")
+# The missing ones of `programs`, as "a, b", in `out`.
+function(vestara_missing_programs out)
   set(missing)
-  foreach(program IN LISTS tool_NEEDS)
+  foreach(program IN LISTS ARGN)
     if(NOT VESTARA_PROGRAM_${program})
       list(APPEND missing ${program})
     endif()
   endforeach()
+  list(JOIN missing ", " missing)
+  set(${out} "${missing}" PARENT_SCOPE)
+endfunction()
+
+# A test that only says it is skipped, and why.
+function(vestara_add_skipped_test name reason)
+  add_test(NAME ${name} COMMAND sh -c "echo 'skipped: ${reason}'; exit ${VESTARA_SKIP_CODE}")
+  set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE ${VESTARA_SKIP_CODE})
+endfunction()
+
+# vestara_add_tool_test(<name> NEEDS <program>... COMMAND <command>...): a test of ours that
+# drives the programs it needs from PATH. Skipped, saying which are missing, where they
+# were not found when the tree was configured or are not in PATH when it runs.
+function(vestara_add_tool_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 tool "" "" "NEEDS;COMMAND")
+  vestara_missing_programs(missing ${tool_NEEDS})
   if(missing)
-    list(JOIN missing ", " missing)
-    add_test(NAME ${name}
-             COMMAND sh -c "echo 'skipped: ${missing} not found'; exit ${VESTARA_SKIP_CODE}")
-  else()
-    add_test(NAME ${name} COMMAND ${tool_COMMAND})
+    vestara_add_skipped_test(${name} "${missing} not found")
+    return()
   endif()
+  list(JOIN tool_NEEDS " " needs)
+  add_test(NAME ${name}
+           COMMAND sh -c "for p in ${needs}; do command -v \"$p\" >/dev/null || \
+{ echo \"skipped: $p not found\"; exit ${VESTARA_SKIP_CODE}; }; done; exec \"$@\""
+                   ${name} ${tool_COMMAND})
   set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE ${VESTARA_SKIP_CODE})
 endfunction()
 
@@ -90,7 +107,12 @@ endfunction()
 # none that can run where Wine is missing.
 function(vestara_add_gtest target)
   if(CMAKE_CROSSCOMPILING)
-    vestara_add_tool_test(${target} NEEDS wine COMMAND ${target})
+    vestara_missing_programs(missing wine)
+    if(missing)
+      vestara_add_skipped_test(${target} "wine not found")
+    else()
+      add_test(NAME ${target} COMMAND ${target})
+    endif()
   else()
     gtest_discover_tests(${target})
   endif()

@@ -1,7 +1,8 @@
 # The rooms of src/: each folder is one static library that may include only its own
-# headers and those of the rooms it links. A room's headers are reached through a folder
-# of links in the build tree that holds that room's headers alone, so an include of a room
-# the library does not link fails to compile instead of slipping through src/.
+# headers and those of the rooms it links. A room's headers are reached through a folder in
+# the build tree that holds, for each of them, a header that includes the real one, so an
+# include of a room the library does not link fails to compile instead of slipping
+# through src/.
 
 # Our own warnings, applied to our targets only (a parent project's are its own business).
 add_library(vestara_warnings INTERFACE)
@@ -11,17 +12,15 @@ target_compile_options(vestara_warnings INTERFACE -Wall -Wextra
 # vestara_expose_headers(<target> <PUBLIC|PRIVATE> <folder>...): the headers directly in each
 # src/<folder> become includable by <target> (and, when PUBLIC, its users) as "<folder>/x.h".
 function(vestara_expose_headers target scope)
-  set(links ${PROJECT_BINARY_DIR}/rooms/${target})
-  file(REMOVE_RECURSE ${links})
+  set(forwards ${PROJECT_BINARY_DIR}/rooms/${target})
   foreach(folder IN LISTS ARGN)
     file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
-    file(MAKE_DIRECTORY ${links}/${folder})
     foreach(header IN LISTS headers)
       get_filename_component(name ${header} NAME)
-      file(CREATE_LINK ${header} ${links}/${folder}/${name} SYMBOLIC COPY_ON_ERROR)
+      file(CONFIGURE OUTPUT ${forwards}/${folder}/${name} CONTENT "#include \"${header}\"\n")
     endforeach()
   endforeach()
-  target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${links}>)
+  target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${forwards}>)
 endfunction()
 
 # vestara_add_room(<target> FOLDERS <folder>... SOURCES <file>... [USES <target>...]

@@ -65,7 +65,8 @@ void MeasureAtZoom(int zoom) {
   vestara::ViewerDialog dialog;
   Probe probe(dialog);
   probe.Time([&] { dialog.show(); });
-  for (int step = 100; step < zoom; step += 100) probe.Time([&] { dialog.Dialog().OnZoomIn(); });
+  for (int step = 100; step < zoom; step += 100)
+    probe.Time([&] { dialog.Host().Dialog().OnZoomIn(); });
   auto* weapons = dialog.findChild<QComboBox*>(QString::number(int{vestara::kWeaponCombo}));
   if (weapons == nullptr) return;
 

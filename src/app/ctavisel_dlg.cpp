@@ -1,7 +1,6 @@
 #include "app/ctavisel_dlg.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -20,8 +19,6 @@
 namespace vestara {
 namespace {
 
-constexpr Color kOpeningBackground = 0xFFFFFF;
-
 constexpr ControlId kListsSelectedAtOpening[] = {
     kBackgroundCombo, kWeaponCombo,     kShieldCombo, kArmorCombo,    kArmorColorCombo,
     kShoesCombo,      kShoesColorCombo, kRingCombo,   kNecklaceCombo, kSoulCombo};
@@ -32,7 +29,7 @@ CTaviselDlg::CTaviselDlg(DialogHost& host) : host_(host), window_(host.Window())
 
 void CTaviselDlg::OnInitDialog() {
   for (ControlId list : kListsSelectedAtOpening) window_.SelectEntry(list, 0);
-  state_.backgroundColor = kOpeningBackground;
+  state_.backgroundColor = BackgroundColorOf(0);  // white, the list's first entry
   state_.armorGender = 0;
   state_.shoesGender = 0;
   state_.category = Weapon;

@@ -9,10 +9,7 @@ namespace vestara {
 
 DialogHost::DialogHost(DialogWindow& window) : window_(window), dialog_(*this) {}
 
-void DialogHost::Open(int previewWidth, int previewHeight) {
-  ResizePreview(previewWidth, previewHeight);
-  dialog_.OnInitDialog();
-}
+void DialogHost::Open() { dialog_.OnInitDialog(); }
 
 void DialogHost::Notify(int controlId, int code) {
   if (ended_ || messageActive_) return;

@@ -24,9 +24,8 @@ class DialogHost {
   DialogHost(const DialogHost&) = delete;
   DialogHost& operator=(const DialogHost&) = delete;
 
-  // Window side. Open: the controls exist and the preview has the given size; the dialog
-  // initialises (rendering nothing).
-  void Open(int previewWidth, int previewHeight);
+  // Window side. Open: the controls exist; the dialog initialises (rendering nothing).
+  void Open();
   void Notify(int controlId, int code);
   // A paint of the (not minimised) window: renders unless a handler's render waits to be
   // shown, and returns the preview to show at the picture control's corner.

@@ -41,4 +41,14 @@ std::string ShoesArchiveName(std::int32_t gender, std::int32_t color) {
   return VariantArchiveName("Shoes%03X.spr.NCS", gender, color);
 }
 
+int ColorCountOf(std::int32_t category) {
+  return category == Armor ? kArmorColorCount : category == Shoes ? kShoesColorCount : 0;
+}
+
+std::string ArchiveNameOf(std::int32_t category, std::int32_t gender, std::int32_t color) {
+  if (category == Armor) return ArmorArchiveName(gender, color);
+  if (category == Shoes) return ShoesArchiveName(gender, color);
+  return std::string(FixedArchiveName(category));
+}
+
 }  // namespace vestara

@@ -23,7 +23,5 @@ inline constexpr int kItemCategoryCount = 7;
 std::string_view CategoryName(std::int32_t category);
 // The category of an exact command-line name; nullopt for any other text.
 std::optional<ItemCategory> CategoryFromName(std::string_view name);
-// The caption beside the category's item list ("武器", ...); empty outside the categories.
-std::string_view CategoryCaption(std::int32_t category);
 
 }  // namespace vestara

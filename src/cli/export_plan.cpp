@@ -33,16 +33,14 @@ std::vector<ExportedItem> PlanExport(PictureFormat format) {
   };
   for (int category = 0; category < kItemCategoryCount; ++category) {
     const auto item = static_cast<ItemCategory>(category);
-    if (item != Armor && item != Shoes) {
-      addCategory(item, std::string(FixedArchiveName(item)), {}, {});
+    if (ColorCountOf(item) == 0) {
+      addCategory(item, ArchiveNameOf(item, 0, 0), {}, {});
       continue;
     }
-    const int colors = item == Armor ? kArmorColorCount : kShoesColorCount;
-    for (int gender = 0; gender < 2; ++gender) {
-      for (int color = 0; color < colors; ++color) {
-        addCategory(
-            item, item == Armor ? ArmorArchiveName(gender, color) : ShoesArchiveName(gender, color),
-            std::string(GenderName(gender)), std::to_string(color));
+    for (int gender = 0; gender < kGenderCount; ++gender) {
+      for (int color = 0; color < ColorCountOf(item); ++color) {
+        addCategory(item, ArchiveNameOf(item, gender, color), std::string(GenderName(gender)),
+                    std::to_string(color));
       }
     }
   }

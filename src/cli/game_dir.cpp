@@ -2,6 +2,7 @@
 
 #include "cli/command_error.h"
 #include "game/game_folder.h"
+#include "game/game_path.h"
 
 namespace vestara {
 

@@ -48,20 +48,16 @@ std::vector<std::string> CategoryChoices() {
 
 // The archive of the selection; refuses colour and gender where they mean nothing.
 std::string ArchiveNameFor(const RenderOptions& options, ItemCategory category) {
-  const int gender = *GenderByName(options.gender);
-  const bool variants = category == Armor || category == Shoes;
-  if (!variants && (options.colorOption->count() > 0 || options.genderOption->count() > 0)) {
+  const int colors = ColorCountOf(category);
+  if (colors == 0 && (options.colorOption->count() > 0 || options.genderOption->count() > 0)) {
     throw UsageError("--colour and --gender apply to armor and shoes only");
   }
-  if (!variants) return std::string(FixedArchiveName(category));
-  const int colors = category == Armor ? kArmorColorCount : kShoesColorCount;
-  if (options.color < 0 || options.color >= colors) {
+  if (colors > 0 && (options.color < 0 || options.color >= colors)) {
     throw UsageError("--colour " + std::to_string(options.color) + ": " +
                      std::string(CategoryName(category)) + " has the colours 0 to " +
                      std::to_string(colors - 1));
   }
-  return category == Armor ? ArmorArchiveName(gender, options.color)
-                           : ShoesArchiveName(gender, options.color);
+  return ArchiveNameOf(category, *GenderByName(options.gender), options.color);
 }
 
 // Saves under the next free snapshot name, as the viewer's capture does.

@@ -16,8 +16,10 @@ namespace {
 constexpr char kFirstDefaultFolder[] = "C:\\Program Files\\Kestrelfen\\Vestara\\";
 constexpr char kSecondDefaultFolder[] = "C:\\Program Files\\Vestara\\";
 // Game paths have always been built in 256-byte buffers: the longest folder that still
-// leaves room for the probe file's 21 bytes and a terminating zero.
-constexpr std::size_t kMaxFolderBytes = 234;
+// leaves room for the probe file's name and a terminating zero (234 bytes).
+constexpr std::size_t kPathBufferBytes = 256;
+constexpr std::size_t kMaxFolderBytes = kPathBufferBytes - (sizeof kProbeFile - 1) - 1;
+static_assert(kMaxFolderBytes == 234);
 
 // The folder line as UTF-8: unchanged when it already is, else read as code page 932 (the
 // encoding the line was written in on the game's platform).
@@ -27,10 +29,6 @@ std::optional<std::string> DecodeFolderLine(const std::string& line) {
 }
 
 }  // namespace
-
-bool EndsInSeparator(std::string_view folder) {
-  return !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
-}
 
 bool HoldsGame(const std::string& folder) {
   return OpensAsRegularFile(ToNativePath(folder + kProbeFile));

@@ -14,10 +14,6 @@ inline constexpr char kProbeFile[] = "Char\\B0000000.spr.NCS";
 // line tool prints, when no game folder is known.
 inline constexpr char kNoGameFolderMessage[] = "ヴェスタラフォルダのパスを設定してください。";
 
-// Whether `folder` ends in a backslash or a slash. Safe on UTF-8 text, where separator
-// bytes never occur inside a multi-byte character.
-bool EndsInSeparator(std::string_view folder);
-
 // Whether the game folder `folder` (ending in a separator) holds the probe file.
 bool HoldsGame(const std::string& folder);
 

@@ -65,6 +65,8 @@ std::string ResolveComponent(const std::string& directoryName, std::string_view 
 
 }  // namespace
 
+bool EndsInSeparator(std::string_view path) { return !path.empty() && IsSeparator(path.back()); }
+
 std::string ToNativePath(std::string_view gamePath) {
   std::string native;
   if (StartsWithDriveLetter(gamePath)) {
@@ -86,15 +88,18 @@ std::string ToNativePath(std::string_view gamePath) {
     if (!native.empty() && native.back() != '/') native += '/';
     native += name;
   }
-  if (!gamePath.empty() && IsSeparator(gamePath.back()) && !native.empty() &&
-      native.back() != '/') {
+  if (EndsInSeparator(gamePath) && !native.empty() && native.back() != '/') {
     native += '/';
   }
   return native;
 }
 
+std::string ArchiveGamePath(std::string_view archiveName) {
+  return "Data\\" + std::string(archiveName);
+}
+
 std::string ArchivePathIn(const std::string& gameFolder, std::string_view archiveName) {
-  return ToNativePath(gameFolder + "Data\\" + std::string(archiveName));
+  return ToNativePath(gameFolder + ArchiveGamePath(archiveName));
 }
 
 }  // namespace vestara

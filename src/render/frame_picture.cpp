@@ -49,7 +49,7 @@ std::variant<FramePicture, FrameFailure> MakeFramePicture(std::span<const std::u
   FramePicture picture{size, PixelSurface(zoomed.width, zoomed.height), {}};
   if (background) {
     StretchCopy(frame, {size.width, size.height}, picture.image, zoomed,
-                zoomPercent < 100 ? StretchMode::Halftone : StretchMode::ColorOnColor, *background);
+                PictureStretchMode(zoomPercent), *background);
     return picture;
   }
   picture.opaque.assign(PixelCount(picture.image), 0);

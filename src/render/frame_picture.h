@@ -33,7 +33,7 @@ enum class FrameFailure {
 std::string DescribeFrameFailure(FrameFailure failure);
 
 // The frame `index` of the archive bytes, decoded once and scaled by zoomPercent / 100
-// (remainders dropped): colour-on-colour from 100 % up, halftone below. With a background
+// (remainders dropped) as PictureStretchMode says. With a background
 // colour the undrawn pixels show it; without one they are transparent. Scaled down
 // transparently, a picture pixel averages the drawn frame pixels that fall on it and is
 // opaque when at least half of them are drawn.

@@ -24,6 +24,10 @@ Extent ZoomedSize(FrameSize size, int zoomPercent) {
   return {ClampToInt(size.width * zoom / 100), ClampToInt(size.height * zoom / 100)};
 }
 
+StretchMode PictureStretchMode(int zoomPercent) {
+  return zoomPercent <= 50 ? StretchMode::Halftone : StretchMode::ColorOnColor;
+}
+
 bool IsMakeablePicture(Extent size) {
   return size.width > 0 && size.height > 0 &&
          std::int64_t{size.width} * size.height <= kMaxPicturePixels;

@@ -33,6 +33,9 @@ Extent StretchDestinationSize(int zoomPercent);
 // A size at a zoom: (width * zoomPercent / 100) by (height * zoomPercent / 100), remainders
 // dropped; a side that does not fit an int is cut to the int's maximum.
 Extent ZoomedSize(FrameSize size, int zoomPercent);
+// How a picture at a zoom is scaled: halftone at 50 % and below (reduced pictures average
+// their pixels), colour-on-colour above. The screen always takes colour-on-colour.
+StretchMode PictureStretchMode(int zoomPercent);
 // Whether a picture of `size` may be made: no side of 0 pixels and at most kMaxPicturePixels.
 bool IsMakeablePicture(Extent size);
 

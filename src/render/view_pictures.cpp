@@ -8,10 +8,6 @@
 namespace vestara {
 namespace {
 
-StretchMode CaptureStretchMode(int zoomPercent) {
-  return zoomPercent <= 50 ? StretchMode::Halftone : StretchMode::ColorOnColor;
-}
-
 void StretchOffscreenFrame(const OffscreenFrame& frame, int zoomPercent, StretchMode mode,
                            PixelSurface& destination) {
   StretchCopy(frame.surface, kStretchSourceSize, destination, StretchDestinationSize(zoomPercent),
@@ -39,7 +35,7 @@ std::optional<SnapshotImage> MakeCaptureImage(const OffscreenFrame& frame, int z
   const Extent size = ZoomedSize(frame.size, zoomPercent);
   if (!IsMakeablePicture(size)) return std::nullopt;
   SnapshotImage image(size.width, size.height, MakeColor(0, 0, 0));
-  StretchOffscreenFrame(frame, zoomPercent, CaptureStretchMode(zoomPercent), image);
+  StretchOffscreenFrame(frame, zoomPercent, PictureStretchMode(zoomPercent), image);
   return image;
 }
 

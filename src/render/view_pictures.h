@@ -17,7 +17,7 @@ namespace vestara {
 void DrawPreview(const OffscreenFrame& frame, int zoomPercent, PixelSurface& preview);
 
 // The capture picture: an image of the frame's ZoomedSize, created black, onto which the
-// fixed source is stretched (halftone at 50 % or less, colour-on-colour above) and clipped,
+// fixed source is stretched (PictureStretchMode) and clipped,
 // so it holds the frame alone, scaled; pixels the stretch does not reach stay black. Source
 // pixels beyond the offscreen surface count as the face colour. Nullopt when the image
 // would have a side of 0 pixels or more than kMaxPicturePixels pixels.

@@ -8,6 +8,7 @@
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
 #include "game/game_folder.h"
+#include "game/game_path.h"
 #include "sample_game/archive_writer.h"
 #include "sample_game/sample_art.h"
 
@@ -66,12 +67,14 @@ std::vector<std::uint8_t> BuildAccessoryArchive() {
   });
 }
 
-std::string DataPath(std::string_view archiveName) { return "Data/" + std::string(archiveName); }
-
 // A game path with the separators of the native file system.
 std::string NativeRelative(std::string gamePath) {
   std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
   return gamePath;
+}
+
+std::string DataPath(std::string_view archiveName) {
+  return NativeRelative(ArchiveGamePath(archiveName));
 }
 
 }  // namespace

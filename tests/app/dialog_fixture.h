@@ -78,7 +78,8 @@ class DialogTest : public ::testing::Test {
       }
       game_.WriteArchive(archive, frames);
     }
-    host_.Open(kPreviewWidth, kPreviewHeight);
+    host_.ResizePreview(kPreviewWidth, kPreviewHeight);
+    host_.Open();
   }
 
   static constexpr int kPreviewWidth = 1300;

@@ -13,7 +13,6 @@
 #include "catalogue/archive_names.h"
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
-#include "catalogue/item_labels.h"
 
 namespace vestara {
 namespace {
@@ -26,6 +25,8 @@ TEST(FrameTablesTest, ListsHaveTheirLengthsLabelsAndEnds) {
       {Armor, 38, 38}, {Armor, 48, 15}, {Armor, 49, 17}, {Armor, 50, 22}, {Armor, 51, 23},
       {Armor, 52, 24}, {Armor, 53, 27}, {Armor, 54, 28}, {Armor, 55, 29}, {Armor, 56, 31},
       {Armor, 57, 32}, {Armor, 58, 33}, {Armor, 59, 34}, {Shoes, 17, 17}};
+  // The caption beside each list.
+  const std::string_view captions[] = {"武器", "盾", "鎧・服", "靴", "指輪", "ネクレ", "魂"};
   const std::tuple<ItemCategory, std::size_t, int, int> ends[] = {
       {Weapon, 96, 0, 102}, {Shield, 17, 0, 16},     {Armor, 61, 0, 60},  {Shoes, 21, 17, 20},
       {Ring, 65, 13, 207},  {Necklace, 54, 34, 215}, {Soul, 23, 154, 176}};
@@ -38,8 +39,7 @@ TEST(FrameTablesTest, ListsHaveTheirLengthsLabelsAndEnds) {
       for (const auto& [where, position, shown] : repeats) {
         if (where == category && position == i) number = shown;
       }
-      EXPECT_EQ(table[i].label,
-                std::string(CategoryCaption(category)) + " " + std::to_string(number));
+      EXPECT_EQ(table[i].label, std::string(captions[category]) + " " + std::to_string(number));
     }
     EXPECT_EQ(LookupFrame(category, 0), first);
     EXPECT_EQ(LookupFrame(category, static_cast<std::uint16_t>(length - 1)), last);
@@ -98,21 +98,6 @@ TEST(ArchiveNamesTest, FixedNamesAndTheArmorAndShoesRule) {
   for (const auto& [gender, color, code] : variants) {
     EXPECT_EQ(ArmorArchiveName(gender, color), "Armor" + code + ".spr.NCS");
     EXPECT_EQ(ShoesArchiveName(gender, color), "Shoes" + code + ".spr.NCS");
-  }
-}
-
-TEST(ItemNamesTest, NamesLeadBackToTheirCategoryAndBackgroundsToTheirColours) {
-  for (int category = 0; category < kItemCategoryCount; ++category) {
-    EXPECT_EQ(CategoryFromName(CategoryName(category)), category);
-  }
-  EXPECT_EQ(CategoryName(-1), "");
-  for (const std::string_view name : {"", "Weapon", "weapons", "武器"}) {
-    EXPECT_EQ(CategoryFromName(name), std::nullopt) << name;
-  }
-  // Positions -1 to 4 of the background list: outside the list, white.
-  const std::uint32_t colors[] = {0xFFFFFF, 0xFFFFFF, 0xFF00FF, 0x00FF00, 0x000000, 0xFFFFFF};
-  for (int selection = -1; selection <= 4; ++selection) {
-    EXPECT_EQ(BackgroundColorOf(selection), colors[selection + 1]) << selection;
   }
 }
 

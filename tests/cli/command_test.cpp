@@ -274,12 +274,5 @@ TEST(ExportIndexTest, CsvAndContactSheetEscapeWhatNeedsIt) {
             std::string::npos);
 }
 
-TEST(SampleGameCommandTest, WritesTheSampleGameTheTestsUse) {
-  ToolTest tool;
-  tool.WriteSampleGame();
-  ASSERT_EQ(tool.Run("sample-game demo/game").exitCode, 0);
-  EXPECT_EQ(TreeOf(tool.Work() / "demo/game"), TreeOf(tool.Work() / "game"));
-}
-
 }  // namespace
 }  // namespace vestara::clitest

@@ -9,12 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/file_io.h"
 #include "snapshot/bmp_encoding.h"
 #include "snapshot/picture_format.h"
-#include "snapshot/png_encoding.h"
 #include "snapshot_fixture.h"
-#include "support/decoded_image.h"
 #include "support/scoped_test_directory.h"
 
 namespace vestara::test {
@@ -78,22 +75,6 @@ TEST(BmpTest, BmpIsUncompressed24BitBottomUpWithPaddedRows) {
     }
     EXPECT_EQ(EncodePicture(TestImage(width, kHeight), {}, PictureFormat::Bmp), expected) << width;
   }
-}
-
-TEST_F(SnapshotTest, PngDecodesToTheSamePixelsAndAlphaFollowsTheMask) {
-  const std::vector<std::uint8_t> opaque = {1, 0, 1, 0, 0, 1};
-  ASSERT_TRUE(WriteNewFile("rgb.Png", EncodePicture(TestImage(3, 2), {}, PictureFormat::Png)));
-  ASSERT_TRUE(WriteNewFile("rgba.png", EncodePicture(TestImage(3, 2), opaque, PictureFormat::Png)));
-  for (const auto& [name, channels] : {std::pair{"rgb.Png", 3}, {"rgba.png", 4}}) {
-    const auto image = testing::DecodeImage(name);
-    ASSERT_TRUE(image && image->width == 3 && image->height == 2) << name;
-    EXPECT_EQ(image->channelsInFile, channels);
-    for (int i = 0; i < 6; ++i) {
-      EXPECT_EQ(image->Rgb(i % 3, i / 3), TestColor(i % 3, i / 3)) << name << i;
-      EXPECT_EQ(image->Alpha(i % 3, i / 3), channels == 3 || opaque[i] != 0 ? 255 : 0) << name << i;
-    }
-  }
-  EXPECT_TRUE(EncodePngWithAlpha(TestImage(3, 2), std::vector<std::uint8_t>(5, 1)).empty());
 }
 
 }  // namespace

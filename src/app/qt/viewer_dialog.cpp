@@ -97,7 +97,8 @@ ViewerDialog::ViewerDialog() : host_(*this) {
   setMinimumSize(clientSize);
   resize(clientSize);
   previewOrigin_ = Find<QWidget>(kPicture)->pos();
-  host_.Open(width() - previewOrigin_.x(), height() - previewOrigin_.y());
+  ResizePreview();
+  host_.Open();
   FocusFirstTabStop();
 }
 

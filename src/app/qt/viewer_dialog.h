@@ -27,7 +27,6 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   ViewerDialog();
 
   DialogHost& Host() { return host_; }
-  CTaviselDlg& Dialog() { return host_.Dialog(); }
   // A line shown under every message, such as where filepath.txt is expected; none when
   // empty.
   void SetMessageDetail(const QString& detail) { messageDetail_ = detail; }

@@ -101,9 +101,8 @@ void ViewerWindow::OnInitDialog() {
   GetWindowRect(Control(kPicture), &picture);
   previewOrigin_ = {picture.left, picture.top};
   ScreenToClient(window_, &previewOrigin_);
-  RECT client{};
-  GetClientRect(window_, &client);
-  host_.Open(client.right - previewOrigin_.x, client.bottom - previewOrigin_.y);
+  ResizePreview();
+  host_.Open();
 }
 
 void ViewerWindow::OnPaint() {

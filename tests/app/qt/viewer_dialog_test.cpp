@@ -128,9 +128,9 @@ class ViewerDialogTest : public QObject {
     QVERIFY(Shows(dialog, shield_));
     // Only the user's choices notify.
     dialog.SelectEntry(kWeaponCombo, 0);
-    QCOMPARE(dialog.Dialog().State().category, std::int32_t{Shield});
+    QCOMPARE(dialog.Host().Dialog().State().category, std::int32_t{Shield});
     QTest::mouseClick(ControlOf(dialog, kArmorFemaleRadio), Qt::LeftButton);
-    QCOMPARE(dialog.Dialog().State().archiveName, std::string("Armor100.spr.NCS"));
+    QCOMPARE(dialog.Host().Dialog().State().archiveName, std::string("Armor100.spr.NCS"));
     QTest::keyClick(ControlOf(dialog, kArmorFemaleRadio), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int{QDialog::Rejected});
