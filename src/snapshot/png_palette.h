@@ -26,7 +26,7 @@ struct IndexedPicture {
 // `opaque`, when given, has one entry a pixel.
 std::optional<IndexedPicture> IndexPicture(const PixelSurface& image, const OpaqueMask& opaque);
 
-// The fewest bits a pixel (1, 2, 4 or 8) that tell `colourCount` entries apart.
+// The fewest bits a pixel (1, 2, 4 or 8) that tell `colorCount` entries apart.
 int BitsPerIndex(std::size_t colorCount);
 
 }  // namespace vestara
