@@ -1,20 +1,10 @@
 #include "render/frame_picture.h"
 
-#include <cstddef>
-
 #include "graphics/stretch.h"
 #include "graphics/stretch_drawn.h"
 #include "render/view_geometry.h"
 
 namespace vestara {
-namespace {
-
-// Pixel counts of whole frames and pictures, never zero here.
-std::size_t PixelCount(const PixelSurface& surface) {
-  return static_cast<std::size_t>(surface.Width()) * static_cast<std::size_t>(surface.Height());
-}
-
-}  // namespace
 
 std::string DescribeFrameFailure(FrameFailure failure) {
   switch (failure) {
@@ -43,7 +33,7 @@ std::variant<FramePicture, FrameFailure> MakeFramePicture(std::span<const std::u
   // Rows that a damaged frame leaves unpainted show the background, or are not drawn.
   PixelSurface frame(size.width, size.height, background.value_or(0));
   std::vector<std::uint8_t> drawn;
-  if (!background) drawn.assign(PixelCount(frame), 0);
+  if (!background) drawn.assign(frame.Pixels().size(), 0);
   sprite->Paint(background.value_or(0), frame, drawn);
 
   FramePicture picture{size, PixelSurface(zoomed.width, zoomed.height), {}};
@@ -52,7 +42,7 @@ std::variant<FramePicture, FrameFailure> MakeFramePicture(std::span<const std::u
                 PictureStretchMode(zoomPercent), *background);
     return picture;
   }
-  picture.opaque.assign(PixelCount(picture.image), 0);
+  picture.opaque.assign(picture.image.Pixels().size(), 0);
   StretchDrawnPixels(frame, drawn, picture.image, picture.opaque);
   return picture;
 }
