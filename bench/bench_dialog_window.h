@@ -19,6 +19,8 @@ class BenchDialogWindow : public DialogWindow {
   void SetStatusText(const std::string& text) override { status_ = text; }
   void EnableButton(ControlId, bool) override {}
   void InvalidatePreview() override {}
+  void ShowWholePreview(Extent) override {}
+  bool PutOnClipboard(const ClipboardPicture&) override { return true; }
   void RunMessage(const std::string&) override {}
   void PostTask(std::function<void()>) override {}
   void EndDialog() override {}

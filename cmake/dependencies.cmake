@@ -57,7 +57,7 @@ if(VESTARA_TESTS)
   # Programs some tests drive or read back with (ImageMagick's among them), looked up in
   # PATH only; a test whose program is missing is reported as skipped, with the reason,
   # instead of failing.
-  foreach(program IN ITEMS xvfb-run xdotool import identify mogrify wine)
+  foreach(program IN ITEMS xvfb-run xdotool xclip import identify mogrify wine)
     find_program(VESTARA_PROGRAM_${program} ${program} NO_CMAKE_PATH NO_CMAKE_ENVIRONMENT_PATH
                  NO_CMAKE_SYSTEM_PATH)
   endforeach()

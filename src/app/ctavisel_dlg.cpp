@@ -15,6 +15,7 @@
 #include "render/offscreen_frame.h"
 #include "render/view_geometry.h"
 #include "render/view_pictures.h"
+#include "snapshot/picture_format.h"
 
 namespace vestara {
 namespace {
@@ -116,23 +117,30 @@ void CTaviselDlg::DoDataExchange(bool saveAndValidate) {
   }
 }
 
-void CTaviselDlg::RenderView(RenderMode mode) {
-  if (host_.Ended()) return;
+std::optional<CTaviselDlg::CurrentFrame> CTaviselDlg::FindCurrentFrame() {
   const std::string gameFolder = LoadGameFolder();
   if (gameFolder.empty()) {
     host_.ShowMessage(kNoGameFolderMessage);
     EndDialogOk();
-    return;
+    return std::nullopt;
   }
-  const std::string archivePath = ArchivePathIn(gameFolder, state_.archiveName);
+  std::string archivePath = ArchivePathIn(gameFolder, state_.archiveName);
   const std::optional<ControlId> itemList = ItemListOf(state_.category);
-  if (!itemList) return;
+  if (!itemList) return std::nullopt;
   // No selection (-1) becomes 65535, which no table holds.
   const auto position = static_cast<std::uint16_t>(window_.CurrentSelection(*itemList));
   const FrameIndex index = LookupFrame(state_.category, position);
-  if (index == kNoFrame) return;
+  if (index == kNoFrame) return std::nullopt;
+  return CurrentFrame{std::move(archivePath), index};
+}
 
-  const OffscreenFrame frame = PaintOffscreenFrame(archivePath, index, state_.backgroundColor);
+void CTaviselDlg::RenderView(RenderMode mode) {
+  if (host_.Ended()) return;
+  const std::optional<CurrentFrame> current = FindCurrentFrame();
+  if (!current) return;
+
+  const OffscreenFrame frame =
+      PaintOffscreenFrame(current->archivePath, current->index, state_.backgroundColor);
   state_.frameWidth = frame.size.width;
   state_.frameHeight = frame.size.height;
   if (mode == RenderMode::Capture) {
@@ -140,7 +148,25 @@ void CTaviselDlg::RenderView(RenderMode mode) {
     return;
   }
   DrawPreview(frame, state_.zoomPercent, host_.PreviewSurface());
-  host_.PresentPreview();
+  host_.PresentPreview(ShownPictureSize(frame.size, state_.zoomPercent));
+}
+
+void CTaviselDlg::OnCopy(CopyKind kind) {
+  if (host_.Ended()) return;
+  const std::optional<CurrentFrame> current = FindCurrentFrame();
+  if (!current) return;
+  const std::optional<FramePicture> picture = MakeCopyPicture(
+      current->archivePath, current->index, state_.zoomPercent, state_.backgroundColor, kind);
+  if (!picture) return;
+  state_.frameWidth = picture->frameSize.width;
+  state_.frameHeight = picture->frameSize.height;
+  const std::vector<unsigned char> png =
+      EncodePicture(picture->image, picture->opaque, PictureFormat::Png);
+  if (png.empty() || !window_.PutOnClipboard({picture->image, picture->opaque, png})) return;
+  UpdateData(true);
+  state_.statusText = "Copied :" + std::to_string(picture->image.Width()) + "x" +
+                      std::to_string(picture->image.Height());
+  UpdateData(false);
 }
 
 void CTaviselDlg::SaveCapture(const std::optional<SnapshotImage>& image) {

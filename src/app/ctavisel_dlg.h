@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/view_state.h"
+#include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
+#include "render/copy_picture.h"
 #include "snapshot/snapshot.h"
 
 namespace vestara {
@@ -47,6 +49,11 @@ class CTaviselDlg {
   void OnZoomOut();
   // Renders in capture mode.
   void OnCapture();
+  // Puts the picture that a capture would save now on the clipboard, as it is or with the
+  // background transparent, and reports "Copied :<width>x<height>"; writes no file. Finds
+  // the current frame as a render does (a missing game folder ends the dialog with its
+  // message).
+  void OnCopy(CopyKind kind);
 
   // Enables zoom in below 300 % and zoom out above 50 %, sets the status text to
   // "Zoom :<zoomPercent>%" and shows it.
@@ -71,6 +78,14 @@ class CTaviselDlg {
   ViewState& State() { return state_; }
 
  private:
+  // The current item's frame and the path of its archive.
+  struct CurrentFrame {
+    std::string archivePath;
+    FrameIndex index = kNoFrame;
+  };
+  // Nullopt when there is nothing to draw: no game folder (the dialog then ends with the
+  // message), a category outside the seven, or no frame for the list's selection.
+  std::optional<CurrentFrame> FindCurrentFrame();
   void DoDataExchange(bool saveAndValidate);
   void ShowCategory(ItemCategory category, std::string archiveName);
   void EndDialogOk();

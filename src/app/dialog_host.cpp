@@ -16,6 +16,11 @@ void DialogHost::Notify(int controlId, int code) {
   dialog_.OnCommand(controlId, code);
 }
 
+void DialogHost::Copy(CopyKind kind) {
+  if (ended_ || messageActive_) return;
+  dialog_.OnCopy(kind);
+}
+
 const PixelSurface& DialogHost::Paint() {
   if (!previewFresh_ && !ended_ && !messageActive_) {
     painting_ = true;
@@ -28,13 +33,19 @@ const PixelSurface& DialogHost::Paint() {
 
 void DialogHost::ResizePreview(int width, int height) {
   preview_ = PixelSurface(std::max(0, width), std::max(0, height), kDefaultFaceColor);
+  ++surfacesMade_;
   // The new surface holds no picture yet: the next paint renders one.
   previewFresh_ = false;
 }
 
-void DialogHost::PresentPreview() {
+void DialogHost::PresentPreview(Extent picture) {
   if (painting_) return;  // the paint under way shows it
-  previewFresh_ = true;
+  // Only a new picture grows the window, so a window the user made smaller stays so
+  // through its repaints. A window that grows at once gives the preview a new, empty
+  // surface (ResizePreview): then the paint renders on it.
+  const unsigned surfaceBefore = surfacesMade_;
+  window_.ShowWholePreview(picture);
+  previewFresh_ = surfacesMade_ == surfaceBefore;
   window_.InvalidatePreview();
 }
 

@@ -5,6 +5,7 @@
 #include "app/ctavisel_dlg.h"
 #include "app/dialog_window.h"
 #include "graphics/pixel_surface.h"
+#include "render/copy_picture.h"
 
 namespace vestara {
 
@@ -27,6 +28,8 @@ class DialogHost {
   // Window side. Open: the controls exist; the dialog initialises (rendering nothing).
   void Open();
   void Notify(int controlId, int code);
+  // The copy keys: the picture a capture would save goes to the clipboard.
+  void Copy(CopyKind kind);
   // A paint of the (not minimised) window: renders unless a handler's render waits to be
   // shown, and returns the preview to show at the picture control's corner.
   const PixelSurface& Paint();
@@ -38,8 +41,9 @@ class DialogHost {
   // Dialog side.
   DialogWindow& Window() { return window_; }
   PixelSurface& PreviewSurface() { return preview_; }
-  // Shows what was drawn on PreviewSurface().
-  void PresentPreview();
+  // Shows what was drawn on PreviewSurface(); `picture` is the part that shows the frame,
+  // which a handler's render (not a repaint) makes the window grow to show whole.
+  void PresentPreview(Extent picture);
   void ShowMessage(const std::string& text);
   void EndDialogOk();
 
@@ -48,6 +52,8 @@ class DialogHost {
 
   DialogWindow& window_;
   PixelSurface preview_;
+  // Counts the surfaces ResizePreview made, to tell whether one came during a call.
+  unsigned surfacesMade_ = 0;
   // Set when a handler's render is waiting to be shown by the paint it asked for.
   bool previewFresh_ = false;
   bool painting_ = false;

@@ -3,14 +3,17 @@
 #include <functional>
 #include <string>
 
+#include "app/clipboard_picture.h"
 #include "app/control_ids.h"
+#include "graphics/stretch.h"
 
 namespace vestara {
 
 // What differs between window toolkits, and nothing more: access to the controls, a
 // request to repaint the preview, a modal message, work queued after the current event and
-// the end of the dialog. When to render, when to show a message and when to end is decided
-// once, by DialogHost. The Qt and Win32 windows and the tests' fake implement it.
+// the end of the dialog, the window's size and the clipboard. When to render, when to show a
+// message and when to end is decided once, by DialogHost. The Qt and Win32 windows and the tests'
+// fake implement it.
 class DialogWindow {
  public:
   virtual ~DialogWindow() = default;
@@ -30,6 +33,11 @@ class DialogWindow {
 
   // Asks for a paint of the preview area; the paint comes later, from the event loop.
   virtual void InvalidatePreview() = 0;
+  // Grows the window, where the preview area is smaller than `picture`, just enough to show
+  // it whole: never past the screen's available area, never shrinking.
+  virtual void ShowWholePreview(Extent picture) = 0;
+  // Replaces the clipboard's contents with the picture; false when the clipboard refused.
+  virtual bool PutOnClipboard(const ClipboardPicture& picture) = 0;
   // A modal message box with one OK button; returns when the user has closed it.
   virtual void RunMessage(const std::string& text) = 0;
   // Runs `task` once the event being handled now (a paint, say) is done.

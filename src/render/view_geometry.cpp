@@ -24,6 +24,12 @@ Extent ZoomedSize(FrameSize size, int zoomPercent) {
   return {ClampToInt(size.width * zoom / 100), ClampToInt(size.height * zoom / 100)};
 }
 
+Extent ShownPictureSize(FrameSize size, int zoomPercent) {
+  const Extent zoomed = ZoomedSize(size, zoomPercent);
+  const Extent area = StretchDestinationSize(zoomPercent);
+  return {std::min(zoomed.width, area.width), std::min(zoomed.height, area.height)};
+}
+
 StretchMode PictureStretchMode(int zoomPercent) {
   return zoomPercent <= 50 ? StretchMode::Halftone : StretchMode::ColorOnColor;
 }

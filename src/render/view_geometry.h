@@ -33,6 +33,9 @@ Extent StretchDestinationSize(int zoomPercent);
 // A size at a zoom: (width * zoomPercent / 100) by (height * zoomPercent / 100), remainders
 // dropped; a side that does not fit an int is cut to the int's maximum.
 Extent ZoomedSize(FrameSize size, int zoomPercent);
+// The part of the preview that shows the frame itself: its ZoomedSize, cut to the
+// StretchDestinationSize that the fixed source is stretched onto.
+Extent ShownPictureSize(FrameSize size, int zoomPercent);
 // How a picture at a zoom is scaled: halftone at 50 % and below (reduced pictures average
 // their pixels), colour-on-colour above. The screen always takes colour-on-colour.
 StretchMode PictureStretchMode(int zoomPercent);

@@ -21,4 +21,8 @@ bool PaintSpriteFrame(PixelSurface& surface, const std::string& path, Color back
   return true;
 }
 
+std::vector<std::uint8_t> ReadSpriteArchive(const std::string& path) {
+  return ReadFileBytes(path).value_or(std::vector<std::uint8_t>{});
+}
+
 }  // namespace vestara

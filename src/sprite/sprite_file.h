@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graphics/color.h"
 #include "graphics/pixel_surface.h"
@@ -18,5 +20,9 @@ bool MeasureSpriteFrame(const std::string& path, FrameIndex index, FrameSize& si
 // `size` (left alone otherwise).
 bool PaintSpriteFrame(PixelSurface& surface, const std::string& path, Color backgroundColor,
                       FrameIndex index, FrameSize& size);
+
+// The whole archive, read once for pictures of several of its frames or of one frame in
+// more than one way; empty when it cannot be read, which every decoder refuses.
+std::vector<std::uint8_t> ReadSpriteArchive(const std::string& path);
 
 }  // namespace vestara

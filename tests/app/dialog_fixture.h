@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,17 @@ class FakeDialogWindow : public DialogWindow {
   void SetStatusText(const std::string& text) override { status = text; }
   void EnableButton(ControlId button, bool on) override { enabled[button] = on; }
   void InvalidatePreview() override { ++invalidations; }
+  void ShowWholePreview(Extent picture) override {
+    wholePreviews.push_back(picture);
+    if (grow) grow(picture);
+  }
+  bool PutOnClipboard(const ClipboardPicture& picture) override {
+    if (!clipboardTakes) return false;
+    clipboard = {picture.image,
+                 {picture.opaque.begin(), picture.opaque.end()},
+                 {picture.png.begin(), picture.png.end()}};
+    return true;
+  }
   void RunMessage(const std::string& text) override {
     messages.push_back(text);
     ++events;
@@ -52,6 +64,17 @@ class FakeDialogWindow : public DialogWindow {
   std::vector<std::string> messages;
   std::vector<std::function<void()>> posted;
   int invalidations = 0;
+  std::vector<Extent> wholePreviews;
+  // What a real window does on ShowWholePreview, when a test plays it.
+  std::function<void(Extent)> grow;
+  // What the last copy put on the clipboard, and whether the clipboard takes a copy.
+  struct Copied {
+    PixelSurface image;
+    std::vector<std::uint8_t> opaque;
+    std::vector<unsigned char> png;
+  };
+  std::optional<Copied> clipboard;
+  bool clipboardTakes = true;
   // Messages run and the end, counted in the order they happened; 0: the dialog has not ended.
   int events = 0;
   int endedAtEvent = 0;

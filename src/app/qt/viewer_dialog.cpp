@@ -1,27 +1,31 @@
 #include "app/qt/viewer_dialog.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStringList>
-#include <algorithm>
 #include <bit>
 #include <utility>
 #include <vector>
 
 #include "app/list_labels.h"
 #include "app/qt/app_icon.h"
+#include "app/qt/clipboard_mime.h"
 #include "app/qt/dialog_font.h"
 #include "app/qt/dialog_units.h"
+#include "app/qt/list_shape.h"
+#include "app/qt/window_growth.h"
 #include "render/view_geometry.h"
 
 namespace vestara {
@@ -35,26 +39,6 @@ QString FromUtf8(std::string_view text) {
 }
 
 QString ObjectNameOf(ControlId id) { return QString::number(static_cast<int>(id)); }
-
-// Every list has the dialog's font and style, so the first one's closed height and row
-// height serve all: measured once, not once per list.
-struct ListMetrics {
-  int closedHeight = 0;
-  int rowHeight = 0;
-};
-
-// A drop-down list shows as many rows as the template's dropped height leaves room for.
-void ShapeCombo(QComboBox& combo, const QRect& droppedRect, ListMetrics& metrics) {
-  if (metrics.closedHeight == 0) {
-    // Measured without the entries: the template gives the width.
-    combo.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    metrics.closedHeight = combo.sizeHint().height();
-    metrics.rowHeight = std::max(1, combo.view()->sizeHintForRow(0));
-  }
-  combo.setGeometry(droppedRect.x(), droppedRect.y(), droppedRect.width(), metrics.closedHeight);
-  combo.setMaxVisibleItems(
-      std::max(1, (droppedRect.height() - metrics.closedHeight) / metrics.rowHeight));
-}
 
 }  // namespace
 
@@ -99,6 +83,7 @@ ViewerDialog::ViewerDialog() : host_(*this) {
   previewOrigin_ = Find<QWidget>(kPicture)->pos();
   ResizePreview();
   host_.Open();
+  AddCopyKeys();
   FocusFirstTabStop();
 }
 
@@ -170,6 +155,16 @@ void ViewerDialog::FocusFirstTabStop() {
   }
 }
 
+void ViewerDialog::AddCopyKeys() {
+  // A focused status line keeps the platform's own Copy of its selected text.
+  const auto copyKey = [this](const QKeySequence& keys, CopyKind kind) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this,
+            [this, kind] { host_.Copy(kind); });
+  };
+  copyKey(QKeySequence::Copy, CopyKind::Opaque);
+  copyKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), CopyKind::Transparent);
+}
+
 template <typename Widget>
 Widget* ViewerDialog::Find(ControlId id) const {
   const auto found = controls_.find(id);
@@ -233,6 +228,16 @@ void ViewerDialog::EnableButton(ControlId button, bool enabled) {
 void ViewerDialog::InvalidatePreview() {
   const PixelSurface& preview = host_.PreviewSurface();
   update(QRect(previewOrigin_, QSize(preview.Width(), preview.Height())));
+}
+
+void ViewerDialog::ShowWholePreview(Extent picture) {
+  GrowClientTo(*this,
+               QSize(previewOrigin_.x() + picture.width, previewOrigin_.y() + picture.height));
+}
+
+bool ViewerDialog::PutOnClipboard(const ClipboardPicture& picture) {
+  QGuiApplication::clipboard()->setMimeData(MakeClipboardMime(picture).release());
+  return true;
 }
 
 void ViewerDialog::RunMessage(const std::string& text) {

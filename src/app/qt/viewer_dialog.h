@@ -39,6 +39,8 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   void SetStatusText(const std::string& text) override;
   void EnableButton(ControlId button, bool enabled) override;
   void InvalidatePreview() override;
+  void ShowWholePreview(Extent picture) override;
+  bool PutOnClipboard(const ClipboardPicture& picture) override;
   void RunMessage(const std::string& text) override;
   void PostTask(std::function<void()> task) override;
   void EndDialog() override;
@@ -54,6 +56,7 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   // Hands the button's clicks to the host.
   QAbstractButton* RouteClicks(ControlId id, QAbstractButton* button);
   void FocusFirstTabStop();
+  void AddCopyKeys();
   template <typename Widget>
   Widget* Find(ControlId id) const;
   void ResizePreview();

@@ -5,7 +5,9 @@
 
 #include "app/dialog_template.h"
 #include "app/list_labels.h"
+#include "app/win32/clipboard_formats.h"
 #include "app/win32/dialog_template_bytes.h"
+#include "app/win32/window_growth.h"
 #include "platform/windows/wide_text.h"
 #include "render/view_geometry.h"
 
@@ -36,7 +38,8 @@ int LastRadioOf(ControlId firstRadio) {
 
 }  // namespace
 
-ViewerWindow::ViewerWindow() : host_(*this) {}
+ViewerWindow::ViewerWindow()
+    : host_(*this), copyKeys_([this](CopyKind kind) { host_.Copy(kind); }) {}
 
 INT_PTR ViewerWindow::Run(HINSTANCE instance) {
   const std::vector<std::uint16_t> dialogTemplate = BuildDialogTemplate();
@@ -102,6 +105,7 @@ void ViewerWindow::OnInitDialog() {
   previewOrigin_ = {picture.left, picture.top};
   ScreenToClient(window_, &previewOrigin_);
   ResizePreview();
+  copyKeys_.Watch(window_, Control(kStatusEdit));
   host_.Open();
 }
 
@@ -193,6 +197,14 @@ void ViewerWindow::InvalidatePreview() {
   const RECT area{previewOrigin_.x, previewOrigin_.y, previewOrigin_.x + preview.Width(),
                   previewOrigin_.y + preview.Height()};
   InvalidateRect(window_, &area, FALSE);
+}
+
+void ViewerWindow::ShowWholePreview(Extent picture) {
+  GrowClientTo(window_, previewOrigin_.x + picture.width, previewOrigin_.y + picture.height);
+}
+
+bool ViewerWindow::PutOnClipboard(const ClipboardPicture& picture) {
+  return PutPictureOnClipboard(window_, picture);
 }
 
 void ViewerWindow::RunMessage(const std::string& text) {

@@ -9,6 +9,7 @@
 #include "app/control_ids.h"
 #include "app/dialog_host.h"
 #include "app/dialog_window.h"
+#include "app/win32/copy_keys.h"
 
 namespace vestara {
 
@@ -33,6 +34,8 @@ class ViewerWindow final : public DialogWindow {
   void SetStatusText(const std::string& text) override;
   void EnableButton(ControlId button, bool enabled) override;
   void InvalidatePreview() override;
+  void ShowWholePreview(Extent picture) override;
+  bool PutOnClipboard(const ClipboardPicture& picture) override;
   void RunMessage(const std::string& text) override;
   void PostTask(std::function<void()> task) override;
   void EndDialog() override;
@@ -51,6 +54,7 @@ class ViewerWindow final : public DialogWindow {
   POINT previewOrigin_{};
   std::vector<std::function<void()>> posted_;
   DialogHost host_;
+  CopyKeys copyKeys_;
 };
 
 }  // namespace vestara

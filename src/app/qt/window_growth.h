@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+namespace vestara {
+
+// Grows the top-level `window` so that its client area is at least `client`, never past
+// its screen's available area (moving it back inside where it would reach past) and never
+// shrinking it.
+void GrowClientTo(QWidget& window, QSize client);
+
+}  // namespace vestara
