@@ -20,6 +20,8 @@ class BenchDialogWindow : public DialogWindow {
   void EnableButton(ControlId, bool) override {}
   void InvalidatePreview() override {}
   void ShowWholePreview(Extent) override {}
+  ListPictureSides PictureSides() const override { return {}; }
+  void SetListPictures(ControlId, std::span<const EntryPictures>) override {}
   bool PutOnClipboard(const ClipboardPicture&) override { return true; }
   void RunMessage(const std::string&) override {}
   void PostTask(std::function<void()>) override {}

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/entry_pictures.h"
+#include "game/game_folder.h"
 #include "render/view_geometry.h"
 
 namespace vestara {
@@ -14,6 +16,8 @@ void DialogHost::Open() { dialog_.OnInitDialog(); }
 void DialogHost::Notify(int controlId, int code) {
   if (ended_ || messageActive_) return;
   dialog_.OnCommand(controlId, code);
+  if (!picturesStarted_) return;
+  for (const ControlId list : ListsAlteredBy(controlId, code)) RemakeListPictures(list);
 }
 
 void DialogHost::Copy(CopyKind kind) {
@@ -28,6 +32,10 @@ const PixelSurface& DialogHost::Paint() {
     painting_ = false;
   }
   previewFresh_ = false;
+  if (!picturesStarted_ && !ended_ && !messageActive_) {
+    picturesStarted_ = true;
+    for (const ControlId list : PictureLists()) RemakeListPictures(list);
+  }
   return preview_;
 }
 
@@ -74,6 +82,19 @@ void DialogHost::EndDialogOk() {
 void DialogHost::MessageClosed() {
   messageActive_ = false;
   if (std::exchange(endAfterMessage_, false)) window_.EndDialog();
+}
+
+void DialogHost::RemakeListPictures(ControlId list) {
+  if (!picturesPending_.insert(list).second) return;
+  window_.PostTask([this, list] {
+    picturesPending_.erase(list);
+    if (ended_ || messageActive_) return;
+    // Read anew each time, as every render does; without a game folder the lists show
+    // their labels alone.
+    const std::string gameFolder = LoadGameFolder();
+    if (gameFolder.empty()) return;
+    window_.SetListPictures(list, MakeEntryPictures(list, gameFolder, window_));
+  });
 }
 
 }  // namespace vestara

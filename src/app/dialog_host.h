@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "app/ctavisel_dlg.h"
@@ -49,6 +50,9 @@ class DialogHost {
 
  private:
   void MessageClosed();
+  // Makes the pictures of `list`'s entries after the event being handled, once however
+  // often asked before then.
+  void RemakeListPictures(ControlId list);
 
   DialogWindow& window_;
   PixelSurface preview_;
@@ -60,6 +64,9 @@ class DialogHost {
   bool messageActive_ = false;
   bool endAfterMessage_ = false;
   bool ended_ = false;
+  // Set once a preview has been shown: the lists' pictures come after it, never before.
+  bool picturesStarted_ = false;
+  std::set<ControlId> picturesPending_;
   CTaviselDlg dialog_;
 };
 

@@ -1,6 +1,7 @@
 #include "app/dialog_template.h"
 
 #include <array>
+#include <vector>
 
 namespace vestara {
 namespace {
@@ -42,5 +43,18 @@ constexpr std::array<TemplateControl, 29> kTemplate{{
 }  // namespace
 
 std::span<const TemplateControl> DialogTemplate() { return kTemplate; }
+
+std::string_view ListCaption(ControlId list) {
+  // The labels stand in the template in the order of the lists they name.
+  std::vector<std::string_view> captions;
+  int lists = 0;
+  for (const TemplateControl& control : kTemplate) {
+    if (control.kind == Label || control.kind == VCentredLabel) captions.push_back(control.caption);
+    if (control.kind != Combo) continue;
+    if (control.id == list) return lists < std::ssize(captions) ? captions[lists] : "";
+    ++lists;
+  }
+  return "";
+}
 
 }  // namespace vestara

@@ -45,5 +45,8 @@ inline constexpr DialogUnitRect kDialogRect{0, 0, 341, 185};
 
 // The dialog's controls in template order, which is also the tab order.
 std::span<const TemplateControl> DialogTemplate();
+// The caption of the label that names a list ("武器" for the weapon list), as assistive
+// technology reads it; empty for a control that is no list.
+std::string_view ListCaption(ControlId list);
 
 }  // namespace vestara

@@ -1,19 +1,21 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "app/clipboard_picture.h"
 #include "app/control_ids.h"
 #include "graphics/stretch.h"
+#include "render/list_pictures.h"
 
 namespace vestara {
 
 // What differs between window toolkits, and nothing more: access to the controls, a
 // request to repaint the preview, a modal message, work queued after the current event and
-// the end of the dialog, the window's size and the clipboard. When to render, when to show a
-// message and when to end is decided once, by DialogHost. The Qt and Win32 windows and the tests'
-// fake implement it.
+// the end of the dialog, the window's size, the lists' pictures and the clipboard. When to render,
+// when to show a message and when to end is decided once, by DialogHost. The Qt and Win32 windows
+// and the tests' fake implement it.
 class DialogWindow {
  public:
   virtual ~DialogWindow() = default;
@@ -36,6 +38,11 @@ class DialogWindow {
   // Grows the window, where the preview area is smaller than `picture`, just enough to show
   // it whole: never past the screen's available area, never shrinking.
   virtual void ShowWholePreview(Extent picture) = 0;
+  // The squares, in device pixels, that the pictures of list entries are fitted into.
+  virtual ListPictureSides PictureSides() const = 0;
+  // Shows `pictures` beside the entries of `list`, one per position, replacing those shown
+  // before; an entry without pictures shows its label alone.
+  virtual void SetListPictures(ControlId list, std::span<const EntryPictures> pictures) = 0;
   // Replaces the clipboard's contents with the picture; false when the clipboard refused.
   virtual bool PutOnClipboard(const ClipboardPicture& picture) = 0;
   // A modal message box with one OK button; returns when the user has closed it.

@@ -33,6 +33,11 @@ class FakeDialogWindow : public DialogWindow {
     wholePreviews.push_back(picture);
     if (grow) grow(picture);
   }
+  ListPictureSides PictureSides() const override { return sides; }
+  void SetListPictures(ControlId list, std::span<const EntryPictures> pictures) override {
+    listPictures[list].assign(pictures.begin(), pictures.end());
+    ++pictureSets[list];
+  }
   bool PutOnClipboard(const ClipboardPicture& picture) override {
     if (!clipboardTakes) return false;
     clipboard = {picture.image,
@@ -74,6 +79,9 @@ class FakeDialogWindow : public DialogWindow {
     std::vector<unsigned char> png;
   };
   std::optional<Copied> clipboard;
+  ListPictureSides sides{32, 16};
+  std::map<ControlId, std::vector<EntryPictures>> listPictures;
+  std::map<ControlId, int> pictureSets;  // how often each list's pictures were set
   bool clipboardTakes = true;
   // Messages run and the end, counted in the order they happened; 0: the dialog has not ended.
   int events = 0;

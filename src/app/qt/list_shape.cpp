@@ -5,7 +5,7 @@
 
 namespace vestara {
 
-void ShapeCombo(QComboBox& combo, const QRect& droppedRect, ListMetrics& metrics) {
+void ShapeCombo(PictureCombo& combo, const QRect& droppedRect, ListMetrics& metrics) {
   if (metrics.closedHeight == 0) {
     // Measured without the entries: the template gives the width.
     combo.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -13,8 +13,7 @@ void ShapeCombo(QComboBox& combo, const QRect& droppedRect, ListMetrics& metrics
     metrics.rowHeight = std::max(1, combo.view()->sizeHintForRow(0));
   }
   combo.setGeometry(droppedRect.x(), droppedRect.y(), droppedRect.width(), metrics.closedHeight);
-  combo.setMaxVisibleItems(
-      std::max(1, (droppedRect.height() - metrics.closedHeight) / metrics.rowHeight));
+  combo.SetRowsHeight(droppedRect.height() - metrics.closedHeight, metrics.rowHeight);
 }
 
 }  // namespace vestara

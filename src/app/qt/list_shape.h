@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QComboBox>
 #include <QRect>
+
+#include "app/qt/picture_combo.h"
 
 namespace vestara {
 
@@ -14,6 +15,6 @@ struct ListMetrics {
 
 // Places a drop-down list at the template's rectangle (whose height includes the dropped
 // list) and lets it show as many rows as that height leaves room for.
-void ShapeCombo(QComboBox& combo, const QRect& droppedRect, ListMetrics& metrics);
+void ShapeCombo(PictureCombo& combo, const QRect& droppedRect, ListMetrics& metrics);
 
 }  // namespace vestara

@@ -6,7 +6,6 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -25,6 +24,8 @@
 #include "app/qt/dialog_font.h"
 #include "app/qt/dialog_units.h"
 #include "app/qt/list_shape.h"
+#include "app/qt/picture_combo.h"
+#include "app/qt/plain_controls.h"
 #include "app/qt/window_growth.h"
 #include "render/view_geometry.h"
 
@@ -51,7 +52,7 @@ ViewerDialog::ViewerDialog() : host_(*this) {
   setPalette(face);
 
   const DialogBaseUnits units = BaseUnitsOf(font());
-  std::vector<std::pair<QComboBox*, QRect>> lists;
+  std::vector<std::pair<PictureCombo*, QRect>> lists;
   QButtonGroup* radioGroup = nullptr;
   for (const TemplateControl& control : DialogTemplate()) {
     QWidget* widget = CreateControl(control);
@@ -64,7 +65,7 @@ ViewerDialog::ViewerDialog() : host_(*this) {
     // The id as the object name lets tests and tools find a control.
     widget->setObjectName(ObjectNameOf(*control.id));
     controls_[*control.id] = widget;
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) lists.emplace_back(combo, rect);
+    if (auto* combo = dynamic_cast<PictureCombo*>(widget)) lists.emplace_back(combo, rect);
     if (control.kind == TemplateControlKind::GroupRadio) {
       radioGroup = new QButtonGroup(this);
       radioGroups_[*control.id] = radioGroup;
@@ -90,16 +91,6 @@ ViewerDialog::ViewerDialog() : host_(*this) {
 QWidget* ViewerDialog::CreateControl(const TemplateControl& control) {
   const QString caption = FromUtf8(control.caption);
   switch (control.kind) {
-    case TemplateControlKind::Label: {
-      auto* label = new QLabel(caption, this);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      return label;
-    }
-    case TemplateControlKind::VCentredLabel: {
-      auto* label = new QLabel(caption, this);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      return label;
-    }
     case TemplateControlKind::Combo:
       return CreateCombo(*control.id);
     case TemplateControlKind::GroupRadio:
@@ -112,23 +103,15 @@ QWidget* ViewerDialog::CreateControl(const TemplateControl& control) {
       button->setDefault(true);
       return RouteClicks(*control.id, button);
     }
-    case TemplateControlKind::StatusEdit: {
-      auto* edit = new QLineEdit(this);
-      edit->setReadOnly(true);
-      return edit;
-    }
-    case TemplateControlKind::Picture: {
-      // Draws nothing itself: the dialog paints the preview from its corner on.
-      auto* picture = new QWidget(this);
-      picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-      return picture;
-    }
+    default:
+      return CreatePlainControl(control.kind, caption, this);
   }
-  return nullptr;
 }
 
-QComboBox* ViewerDialog::CreateCombo(ControlId id) {
-  auto* combo = new QComboBox(this);
+PictureCombo* ViewerDialog::CreateCombo(ControlId id) {
+  auto* combo = new PictureCombo(this);
+  // A screen reader names the list by its caption, then says the entry.
+  combo->setAccessibleName(FromUtf8(ListCaption(id)));
   // Filled before the connection: filling is no choice of the user's.
   QStringList labels;
   for (const std::string_view label : ListLabels(id)) labels.append(FromUtf8(label));
@@ -228,6 +211,18 @@ void ViewerDialog::EnableButton(ControlId button, bool enabled) {
 void ViewerDialog::InvalidatePreview() {
   const PixelSurface& preview = host_.PreviewSurface();
   update(QRect(previewOrigin_, QSize(preview.Width(), preview.Height())));
+}
+
+ListPictureSides ViewerDialog::PictureSides() const {
+  // Two text lines for a row of the opened list, one for the closed field.
+  const int line = qRound(fontMetrics().height() * devicePixelRatioF());
+  return {2 * line, line};
+}
+
+void ViewerDialog::SetListPictures(ControlId list, std::span<const EntryPictures> pictures) {
+  if (auto* combo = dynamic_cast<PictureCombo*>(Find<QWidget>(list))) {
+    combo->SetPictures(pictures, PictureSides(), devicePixelRatioF());
+  }
 }
 
 void ViewerDialog::ShowWholePreview(Extent picture) {

@@ -18,6 +18,8 @@ class QComboBox;
 
 namespace vestara {
 
+class PictureCombo;
+
 // The viewer's window: the controls of the dialog template, laid out in dialog units of
 // the dialog font, with every event handed to its DialogHost. The preview is painted from
 // the host's surface, which covers the client area from the picture control's top-left
@@ -39,6 +41,8 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   void SetStatusText(const std::string& text) override;
   void EnableButton(ControlId button, bool enabled) override;
   void InvalidatePreview() override;
+  ListPictureSides PictureSides() const override;
+  void SetListPictures(ControlId list, std::span<const EntryPictures> pictures) override;
   void ShowWholePreview(Extent picture) override;
   bool PutOnClipboard(const ClipboardPicture& picture) override;
   void RunMessage(const std::string& text) override;
@@ -52,7 +56,7 @@ class ViewerDialog final : public QDialog, public DialogWindow {
 
  private:
   QWidget* CreateControl(const TemplateControl& control);
-  QComboBox* CreateCombo(ControlId id);
+  PictureCombo* CreateCombo(ControlId id);
   // Hands the button's clicks to the host.
   QAbstractButton* RouteClicks(ControlId id, QAbstractButton* button);
   void FocusFirstTabStop();
