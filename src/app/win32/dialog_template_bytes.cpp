@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "app/dialog_template.h"
+#include "app/entry_pictures.h"
 #include "platform/windows/wide_text.h"
 
 namespace vestara {
@@ -96,7 +98,11 @@ std::vector<std::uint16_t> BuildDialogTemplate() {
   out.Text(kDialogFontFamily);
 
   for (const TemplateControl& control : controls) {
-    const ControlClass kind = ClassOf(control.kind);
+    ControlClass kind = ClassOf(control.kind);
+    if (control.id && std::ranges::find(PictureLists(), *control.id) != PictureLists().end()) {
+      // Drawn by the dialog, to show each entry's picture beside its label.
+      kind.style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+    }
     out.AlignToDword();
     out.Dword(0);  // helpID
     out.Dword(0);  // exStyle

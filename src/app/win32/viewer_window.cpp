@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "app/dialog_template.h"
+#include "app/entry_pictures.h"
 #include "app/list_labels.h"
 #include "app/win32/clipboard_formats.h"
 #include "app/win32/dialog_template_bytes.h"
+#include "app/win32/list_captions.h"
 #include "app/win32/window_growth.h"
 #include "platform/windows/wide_text.h"
 #include "render/view_geometry.h"
@@ -52,15 +54,20 @@ INT_PTR ViewerWindow::Run(HINSTANCE instance) {
 }
 
 INT_PTR CALLBACK ViewerWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MEASUREITEM) {
+    // Asked while the lists are made, before WM_INITDIALOG: the dialog's font decides.
+    ListEntryDrawing::Measure(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    return TRUE;
+  }
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     reinterpret_cast<ViewerWindow*>(lParam)->window_ = window;
   }
   auto* self = reinterpret_cast<ViewerWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-  return self != nullptr ? self->Handle(message, wParam) : FALSE;
+  return self != nullptr ? self->Handle(message, wParam, lParam) : FALSE;
 }
 
-INT_PTR ViewerWindow::Handle(UINT message, WPARAM wParam) {
+INT_PTR ViewerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog();
@@ -78,6 +85,9 @@ INT_PTR ViewerWindow::Handle(UINT message, WPARAM wParam) {
     case WM_SIZE:
       ResizePreview();
       return FALSE;
+    case WM_DRAWITEM:
+      listEntries_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -100,12 +110,16 @@ void ViewerWindow::OnInitDialog() {
                    reinterpret_cast<LPARAM>(WideFromUtf8(label).c_str()));
     }
   }
+  for (const ControlId list : PictureLists()) {
+    ListEntryDrawing::KeepOpenedHeight(window_, Control(list));
+  }
   RECT picture{};
   GetWindowRect(Control(kPicture), &picture);
   previewOrigin_ = {picture.left, picture.top};
   ScreenToClient(window_, &previewOrigin_);
   ResizePreview();
   copyKeys_.Watch(window_, Control(kStatusEdit));
+  NameListsByTheirCaptions(window_);
   host_.Open();
 }
 
@@ -197,6 +211,15 @@ void ViewerWindow::InvalidatePreview() {
   const RECT area{previewOrigin_.x, previewOrigin_.y, previewOrigin_.x + preview.Width(),
                   previewOrigin_.y + preview.Height()};
   InvalidateRect(window_, &area, FALSE);
+}
+
+ListPictureSides ViewerWindow::PictureSides() const {
+  return ListEntryDrawing::SidesFor(ListEntryDrawing::LineHeight(window_));
+}
+
+void ViewerWindow::SetListPictures(ControlId list, std::span<const EntryPictures> pictures) {
+  listEntries_.Set(list, pictures, PictureSides());
+  InvalidateRect(Control(list), nullptr, FALSE);
 }
 
 void ViewerWindow::ShowWholePreview(Extent picture) {

@@ -10,6 +10,7 @@
 #include "app/dialog_host.h"
 #include "app/dialog_window.h"
 #include "app/win32/copy_keys.h"
+#include "app/win32/list_entry_drawing.h"
 
 namespace vestara {
 
@@ -34,6 +35,8 @@ class ViewerWindow final : public DialogWindow {
   void SetStatusText(const std::string& text) override;
   void EnableButton(ControlId button, bool enabled) override;
   void InvalidatePreview() override;
+  ListPictureSides PictureSides() const override;
+  void SetListPictures(ControlId list, std::span<const EntryPictures> pictures) override;
   void ShowWholePreview(Extent picture) override;
   bool PutOnClipboard(const ClipboardPicture& picture) override;
   void RunMessage(const std::string& text) override;
@@ -42,7 +45,7 @@ class ViewerWindow final : public DialogWindow {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR Handle(UINT message, WPARAM wParam);
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnInitDialog();
   void OnPaint();
   void ResizePreview();
@@ -53,6 +56,7 @@ class ViewerWindow final : public DialogWindow {
   HBRUSH faceBrush_ = nullptr;
   POINT previewOrigin_{};
   std::vector<std::function<void()>> posted_;
+  ListEntryDrawing listEntries_;
   DialogHost host_;
   CopyKeys copyKeys_;
 };

@@ -91,6 +91,10 @@ TEST(DialogTemplateBytesTest, HoldsEveryControlInTabOrderWithItsCaptionAndRect) 
     if (control.kind == TemplateControlKind::Combo) {
       EXPECT_EQ(atom, 0x0085);
       EXPECT_EQ(controlStyle & 0x3, static_cast<std::uint32_t>(CBS_DROPDOWNLIST));
+      // Every list but the background's draws its entries' pictures.
+      const std::uint32_t drawn = CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+      EXPECT_EQ(controlStyle & (drawn | CBS_OWNERDRAWVARIABLE | CBS_SORT),
+                *control.id == kBackgroundCombo ? 0u : drawn);
     }
     if (control.kind == TemplateControlKind::DefaultButton) {
       EXPECT_EQ(controlStyle & 0xF, static_cast<std::uint32_t>(BS_DEFPUSHBUTTON));
