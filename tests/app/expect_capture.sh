@@ -40,3 +40,42 @@ expect_copy_of() {
   cmp -s <(convert "$copy" -background white -alpha remove -alpha off rgb:-) \
     <(convert "$capture" rgb:-) || fail "the transparent copy $copy differs from $capture"
 }
+
+# The rectangle (WxH+X+Y) in which screenshots $1 and $2 differ: where a list opened.
+changed_area() {
+  convert "$1" "$2" -compose difference -composite -threshold 0 -format '%@' info:
+}
+
+# The distinct colours on each line of a strip of $1 (x from $2, $3 wide, in the
+# rectangle $4 = WxH+X+Y), one count per line from the top.
+colours_per_line() {
+  local image=$1 from=$2 width=$3 area=$4 height left top
+  height=${area#*x}; height=${height%%+*}
+  left=$(cut -d+ -f2 <<<"$area"); top=$(cut -d+ -f3 <<<"$area")
+  convert "$image" -crop "${width}x${height}+$((left + from))+${top}" +repage txt:- |
+    awk -v height="$height" '
+      NR > 1 {
+        split($1, xy, /[,:]/)
+        if (!((xy[2] " " $3) in seen)) { seen[xy[2] " " $3] = 1; count[xy[2]]++ }
+      }
+      END { for (y = 0; y < height; y++) print count[y] + 0 }'
+}
+
+# Checks that in the opened list of screenshot $2 (the same screen with the list closed in
+# $1) every entry that shows a label shows a picture left of it: each band of lines with
+# text holds a line with a picture's colours (more than a background and a focus frame).
+expect_pictures_beside_entries() {
+  local area width entries=0 missing=0
+  area=$(changed_area "$1" "$2")
+  width=${area%%x*}
+  paste <(colours_per_line "$2" 2 $((width / 5)) "$area") \
+    <(colours_per_line "$2" $((width * 3 / 10)) $((width * 11 / 20)) "$area") >"$2.lines"
+  read -r entries missing < <(awk '
+    { text = $2 > 1; picture = $1 > 2 }
+    text && !inside { inside = 1; shown = 0; entries++ }
+    text && picture { shown = 1 }
+    !text && inside { inside = 0; if (!shown) missing++ }
+    END { if (inside && !shown) missing++; print entries, missing + 0 }' "$2.lines")
+  [ "$entries" -ge 4 ] || fail "the opened list in $2 shows $entries entries"
+  [ "$missing" -eq 0 ] || fail "$missing of the $entries entries in $2 show no picture"
+}

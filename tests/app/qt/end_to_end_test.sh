@@ -2,9 +2,10 @@
 # Runs the real viewer on an X display (under xvfb-run) in a fresh working directory with
 # the sample game, drives it with real key presses and checks that its captures equal
 # vestara-sprite's rendering of the same selections. Saves a screenshot.
-# Usage: end_to_end_test.sh VIEWER VESTARA_SPRITE SCREENSHOT_FILE
+# Opens the weapon list and checks that its entries show pictures; saves that screenshot too.
+# Usage: end_to_end_test.sh VIEWER VESTARA_SPRITE SCREENSHOT_FILE LIST_SCREENSHOT_FILE
 set -euo pipefail
-viewer=$1 tool=$2 screenshot=$3
+viewer=$1 tool=$2 screenshot=$3 list_screenshot=$4
 work=$(mktemp -d)
 viewer_pid=
 trap '[ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null; rm -rf "$work"' EXIT
@@ -39,6 +40,18 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 expect_copy_of transparent.png G0000001.bmp transparent
+
+# Alt+Down opens the weapon list: a picture beside every entry it shows. The pictures are
+# made after the first preview; a moment later they are there.
+sleep 1
+import -window root closed.png
+xdotool key alt+Down
+sleep 1
+import -window root opened.png
+expect_pictures_beside_entries closed.png opened.png
+eval "$(xdotool getwindowgeometry --shell "$window")"
+convert opened.png -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$list_screenshot"
+xdotool key Escape
 import -window "$window" "$screenshot"
 # Tab moves into the shield list, which shows the first shield; Enter captures it.
 xdotool key Tab Return

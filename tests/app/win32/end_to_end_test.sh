@@ -3,9 +3,10 @@
 # working directory whose filepath.txt names the sample game's folder in code page 932,
 # drives it with real key presses and checks that its captures equal the Linux
 # vestara-sprite's rendering of the same selections. Saves a screenshot.
-# Usage: end_to_end_test.sh VIEWER_EXE VESTARA_SPRITE SCREENSHOT_FILE
+# Opens the weapon list and checks that its entries show pictures; saves that screenshot too.
+# Usage: end_to_end_test.sh VIEWER_EXE VESTARA_SPRITE SCREENSHOT_FILE LIST_SCREENSHOT_FILE
 set -euo pipefail
-viewer=$1 tool=$2 screenshot=$3
+viewer=$1 tool=$2 screenshot=$3 list_screenshot=$4
 work=$(mktemp -d /tmp/vestara-viewer-e2e.XXXXXX)
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine_pid=
@@ -57,6 +58,15 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 expect_copy_of transparent.png G0000001.bmp transparent
+
+# Alt+Down opens the weapon list: a picture beside every entry it shows.
+import -window root -crop 720x420+0+0 +repage closed.png
+xdotool key alt+Down
+sleep 1
+import -window root -crop 720x420+0+0 +repage "$list_screenshot"
+expect_pictures_beside_entries closed.png "$list_screenshot"
+xdotool key Escape
+sleep 0.5
 # Down selects the next weapon; Enter captures it.
 xdotool key Down Return
 expect_capture G0000002.bmp expected-weapon-1.bmp
