@@ -161,9 +161,8 @@ CliCommand AddExportCommand(CLI::App& tool, std::ostream& out, std::ostream& err
   exporter->add_option("--game-dir", options->gameDir,
                        "the game folder (default: the one filepath.txt names)");
   exporter->add_option("--names", options->names,
-                       "the labels of index.csv and index.html from a CSV file whose first "
-                       "columns are category,position,label (an export's index.csv with labels "
-                       "edited)");
+                       "labels from a CSV file starting category,position,label (an edited "
+                       "index.csv)");
   exporter->add_option("--format", options->format, "picture format")
       ->check(CLI::IsMember({"png", "bmp"}))
       ->capture_default_str();
