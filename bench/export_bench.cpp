@@ -33,7 +33,7 @@ const std::vector<FramePicture>& EveryPicture() {
   static const std::vector<FramePicture> pictures = [] {
     const std::string game = SampleGameFolder::Get().Game().string() + "/";
     std::vector<FramePicture> made;
-    for (const ExportedItem& item : PlanExport(PictureFormat::Png)) {
+    for (const ExportedItem& item : PlanExport(PictureFormat::Png, {})) {
       const auto archive = ReadFileBytes(ArchivePathIn(game, item.archive));
       if (!archive) continue;
       auto picture = MakeFramePicture(*archive, static_cast<FrameIndex>(item.frame), kZoomPercent,

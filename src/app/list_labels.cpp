@@ -1,29 +1,43 @@
 #include "app/list_labels.h"
 
+#include <algorithm>
 #include <span>
+#include <string_view>
 
 #include "app/item_lists.h"
 #include "catalogue/frame_tables.h"
 #include "catalogue/item_category.h"
 #include "catalogue/item_labels.h"
+#include "item_names/item_names_file.h"
 
 namespace vestara {
 namespace {
 
-std::vector<std::string_view> Labels(std::span<const std::string_view> labels) {
+std::vector<std::string> Labels(std::span<const std::string_view> labels) {
   return {labels.begin(), labels.end()};
 }
 
-std::vector<std::string_view> ItemLabels(std::span<const FrameTableEntry> table) {
-  std::vector<std::string_view> labels;
-  labels.reserve(table.size());
-  for (const FrameTableEntry& entry : table) labels.push_back(entry.label);
+std::string OnOneLine(std::string name) {
+  std::ranges::replace_if(
+      name, [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
+  return name;
+}
+
+std::vector<std::string> ItemLabels(ItemCategory category, const ItemNames& names) {
+  std::vector<std::string> labels;
+  int position = 0;
+  for (const FrameTableEntry& entry : FrameTableOf(category)) {
+    const std::string* name = names.Find(category, position++);
+    labels.push_back(name != nullptr ? OnOneLine(*name) : std::string(entry.label));
+  }
   return labels;
 }
 
 }  // namespace
 
-std::vector<std::string_view> ListLabels(ControlId list) {
+ItemNames LoadItemNames() { return ReadItemNamesFile(kItemNamesFileName); }
+
+std::vector<std::string> ListLabels(ControlId list, const ItemNames& names) {
   switch (list) {
     case kArmorColorCombo:
       return Labels(ArmorColorLabels());
@@ -35,7 +49,7 @@ std::vector<std::string_view> ListLabels(ControlId list) {
       break;
   }
   for (std::int32_t category = 0; category < kItemCategoryCount; ++category) {
-    if (ItemListOf(category) == list) return ItemLabels(FrameTableOf(category));
+    if (ItemListOf(category) == list) return ItemLabels(static_cast<ItemCategory>(category), names);
   }
   return {};
 }

@@ -13,6 +13,7 @@
 #include "cli/archive_cache.h"
 #include "cli/command_error.h"
 #include "cli/export_index.h"
+#include "cli/export_names.h"
 #include "cli/export_plan.h"
 #include "cli/game_dir.h"
 #include "cli/ordered_jobs.h"
@@ -36,6 +37,7 @@ unsigned DefaultJobCount() { return std::clamp(std::thread::hardware_concurrency
 struct ExportOptions {
   std::string folder;
   std::optional<std::string> gameDir;
+  std::optional<std::string> names;
   std::string format = "png";
   PictureOptions picture;
   bool force = false;
@@ -88,7 +90,7 @@ void RunExport(const ExportOptions& options, std::ostream& out, std::ostream& er
     throw UsageError("--transparent needs --format png");
   }
   const std::string& folder = options.folder;
-  std::vector<ExportedItem> items = PlanExport(format);
+  std::vector<ExportedItem> items = PlanExport(format, ReadExportNames(options.names));
   // Refuse before writing anything, so a refused export leaves no partial result.
   const std::string csvPath = JoinPath(folder, "index.csv");
   const std::string htmlPath = JoinPath(folder, "index.html");
@@ -158,6 +160,9 @@ CliCommand AddExportCommand(CLI::App& tool, std::ostream& out, std::ostream& err
   exporter->add_option("-o,--output", options->folder, "the folder to write into")->required();
   exporter->add_option("--game-dir", options->gameDir,
                        "the game folder (default: the one filepath.txt names)");
+  exporter->add_option("--names", options->names,
+                       "labels from a CSV file starting category,position,label (an edited "
+                       "index.csv)");
   exporter->add_option("--format", options->format, "picture format")
       ->check(CLI::IsMember({"png", "bmp"}))
       ->capture_default_str();

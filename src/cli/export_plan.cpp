@@ -9,7 +9,7 @@
 
 namespace vestara {
 
-std::vector<ExportedItem> PlanExport(PictureFormat format) {
+std::vector<ExportedItem> PlanExport(PictureFormat format, const ItemNames& names) {
   std::vector<ExportedItem> items;
   const auto addCategory = [&](ItemCategory category, const std::string& archive,
                                const std::string& gender, const std::string& color) {
@@ -17,10 +17,11 @@ std::vector<ExportedItem> PlanExport(PictureFormat format) {
     const std::string folder = gender.empty() ? name : name + "/" + gender + "-" + color;
     int position = 0;
     for (const FrameTableEntry& entry : FrameTableOf(category)) {
+      const std::string* named = names.Find(category, position);
       items.push_back(
           {name,
            position,
-           std::string(entry.label),
+           named != nullptr ? *named : std::string(entry.label),
            gender,
            color,
            archive,

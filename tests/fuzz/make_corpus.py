@@ -66,6 +66,20 @@ def main(game):
     for name, line in lines.items():
         write("folder_line_fuzzer", name, line)
 
+    header = b"category,position,label,gender,colour,archive,frame,width,height,file\r\n"
+    names = {
+        "index-bom": b"\xef\xbb\xbf" + header +
+                     "weapon,5,炎の剣,,,Weapon.spr.NCS,3,40,52,weapon/005.png\r\n".encode() +
+                     "armor,7,鎧・服 8,male,0,Armor000.spr.NCS,11,,,\r\n".encode(),
+        "quoted-lf": b"category,position,label\n"
+                     b"ring,3,\"Band, \"\"old\"\"\nof\"\nshield,016,x\nsword,1,y\nsoul,23,z",
+        "cp932": b"category,position,label\r\nnecklace,0,\x89\x8a\x82\xcc\x8c\x95\r\n",
+        "bad-lines": b"category,position,label\nshoes,1,a\"b\nshoes,2,\"a\"b\nshoes,x,c\n"
+                     b"shoes,1\n,,,\n\nshoes,3,\"open\n",
+    }
+    for name, text in names.items():
+        write("item_names_fuzzer", name, text)
+
 
 if __name__ == "__main__":
     main(sys.argv[1])

@@ -114,7 +114,7 @@ PictureCombo* ViewerDialog::CreateCombo(ControlId id) {
   combo->setAccessibleName(FromUtf8(ListCaption(id)));
   // Filled before the connection: filling is no choice of the user's.
   QStringList labels;
-  for (const std::string_view label : ListLabels(id)) labels.append(FromUtf8(label));
+  for (const std::string& label : ListLabels(id, itemNames_)) labels.append(FromUtf8(label));
   combo->addItems(labels);
   connect(combo, &QComboBox::currentIndexChanged, this,
           [this, id] { host_.Notify(id, kSelectionChanged); });

@@ -12,6 +12,7 @@
 #include "app/dialog_host.h"
 #include "app/dialog_template.h"
 #include "app/dialog_window.h"
+#include "app/list_labels.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -65,6 +66,8 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   Widget* Find(ControlId id) const;
   void ResizePreview();
 
+  // Read once, before the lists that show them are made.
+  const ItemNames itemNames_ = LoadItemNames();
   QString messageDetail_;
   QPoint previewOrigin_;
   bool iconSet_ = false;

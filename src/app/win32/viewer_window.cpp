@@ -103,9 +103,10 @@ INT_PTR ViewerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ViewerWindow::OnInitDialog() {
+  const ItemNames itemNames = LoadItemNames();
   for (const TemplateControl& control : DialogTemplate()) {
     if (!control.id) continue;
-    for (const std::string_view label : ListLabels(*control.id)) {
+    for (const std::string& label : ListLabels(*control.id, itemNames)) {
       SendMessageW(Control(*control.id), CB_ADDSTRING, 0,
                    reinterpret_cast<LPARAM>(WideFromUtf8(label).c_str()));
     }

@@ -136,6 +136,20 @@ class ViewerDialogTest : public QObject {
     QCOMPARE(dialog.result(), int{QDialog::Rejected});
   }
 
+  // item-names.csv in the working directory names weapon 5: that entry alone shows it.
+  void aNamedItemShowsItsNameAtItsPositionAlone() {
+    const QString name = QStringLiteral("炎の剣");
+    WriteBinaryFile(game_->Root() / "item-names.csv",
+                    "category,position,label\nweapon,5," + name.toStdString() + "\n");
+    ViewerDialog dialog;
+    QCOMPARE(ControlOf<QComboBox>(dialog, kWeaponCombo)->itemText(5), name);
+    int shown = 0;
+    for (const QComboBox* list : dialog.findChildren<QComboBox*>()) {
+      for (int i = 0; i < list->count(); ++i) shown += list->itemText(i) == name ? 1 : 0;
+    }
+    QCOMPARE(shown, 1);
+  }
+
   void zoomButtonsStepWhileEnterStillCaptures() {
     ViewerDialog dialog;
     ShowActive(dialog);
