@@ -18,6 +18,9 @@ cd "$work"
 printf '%s\n' "$work/game/" >filepath.txt
 "$tool" render --category weapon --item 0 -o expected-weapon.bmp >/dev/null
 "$tool" render --category shield --item 0 -o expected-shield.bmp >/dev/null
+"$tool" render --category weapon --item 5 -o expected-weapon-5.bmp >/dev/null
+# A player's name for weapon 5, as an export's index.csv would carry it.
+printf 'category,position,label,gender\r\nweapon,5,Zanbato,\r\n' >item-names.csv
 
 "$viewer" &
 viewer_pid=$!
@@ -56,6 +59,19 @@ import -window "$window" "$screenshot"
 # Tab moves into the shield list, which shows the first shield; Enter captures it.
 xdotool key Tab Return
 expect_capture G0000002.bmp expected-shield.bmp
+# Back in the weapon list, typing the name's first letter finds the named weapon 5, the
+# only entry that starts with it; Enter captures it.
+xdotool key shift+Tab z Return
+expect_capture G0000003.bmp expected-weapon-5.bmp
+# At 300 % the first weapon (98 x 98) reaches past the dialog's bottom edge: the window grows to
+# show it. Home selects it again.
+# Shift+Tab goes round to 拡大, Space presses it twice.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+before=$HEIGHT
+xdotool key Home shift+Tab space space
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$HEIGHT" -gt "$before" ] || fail "the window did not grow at 300 % ($before, then $HEIGHT pixels high)"
 
 xdotool key Escape
 timeout 10 tail --pid="$viewer_pid" -f /dev/null || fail "Escape did not end the viewer"

@@ -33,6 +33,9 @@ printf 'Z:%s\\ゲーム\\\r\n' "${work//\//\\}" | iconv -f UTF-8 -t CP932 >filep
 "$tool" render --category weapon --item 0 --game-dir ゲーム -o expected-weapon-0.bmp >/dev/null
 "$tool" render --category weapon --item 1 --game-dir ゲーム -o expected-weapon-1.bmp >/dev/null
 "$tool" render --category shield --item 0 --game-dir ゲーム -o expected-shield.bmp >/dev/null
+"$tool" render --category weapon --item 5 --game-dir ゲーム -o expected-weapon-5.bmp >/dev/null
+# A player's name for weapon 5, as an export's index.csv would carry it.
+printf 'category,position,label,gender\r\nweapon,5,Zanbato,\r\n' >item-names.csv
 
 # Wine's virtual desktop gives the dialog a frame where no window manager runs.
 wine explorer /desktop=viewer,720x420 "$viewer" >/dev/null 2>&1 &
@@ -75,10 +78,26 @@ import -window root -crop 720x420+0+0 "$screenshot"
 # Tab moves into the shield list, which shows the first shield; Enter captures it.
 xdotool key Tab Return
 expect_capture G0000003.bmp expected-shield.bmp
+# Back in the weapon list, typing the name's first letter finds the named weapon 5, the
+# only entry that starts with it; Enter captures it.
+xdotool key shift+Tab z Return
+expect_capture G0000004.bmp expected-weapon-5.bmp
+# At 300 % the first weapon (98 x 98) reaches past the dialog's bottom edge: the window grows to
+# show it. Home selects it again.
+# Shift+Tab goes round to 拡大, Space presses it twice.
+import -window root -crop 720x420+0+0 +repage at-100.png
+xdotool key Home shift+Tab space space
+sleep 1
+import -window root -crop 720x420+0+0 +repage at-300.png
+before=$(convert at-100.png -trim -format '%h' info:)
+after=$(convert at-300.png -trim -format '%h' info:)
+[ "$after" -gt "$before" ] || fail "the window did not grow at 300 % ($before, then $after pixels high)"
 
-xdotool key Escape
-timeout 20 tail --pid="$wine_pid" -f /dev/null || fail "Escape did not end the viewer"
+# 拡大 is disabled now and keeps the focus, where Wine lets Escape go nowhere; the close
+# command ends the viewer as the close box does.
+xdotool key alt+F4
+timeout 20 tail --pid="$wine_pid" -f /dev/null || fail "Alt+F4 did not end the viewer"
 wait "$wine_pid" || fail "the viewer exited with an error"
 wine_pid=
-[ "$(ls G*.bmp | wc -l)" -eq 3 ] || fail "other captures than the three: $(ls G*.bmp)"
+[ "$(ls G*.bmp | wc -l)" -eq 4 ] || fail "other captures than the four: $(ls G*.bmp)"
 echo "PASS"
