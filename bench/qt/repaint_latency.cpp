@@ -76,7 +76,7 @@ void MeasureAtZoom(int zoom) {
     if (weapons->currentIndex() == 0) direction = Qt::Key_Down;
     PressKey(weapons, direction);
   };
-  const auto presentAgain = [&] { dialog.Host().PresentPreview({}); };
+  const auto presentAgain = [&] { dialog.Host().PresentPreview(); };
   for (int i = 0; i < kWarmUp; ++i) {
     probe.Time(changeItem);
     probe.Time(presentAgain);

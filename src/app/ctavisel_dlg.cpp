@@ -127,9 +127,7 @@ std::optional<CTaviselDlg::CurrentFrame> CTaviselDlg::FindCurrentFrame() {
   std::string archivePath = ArchivePathIn(gameFolder, state_.archiveName);
   const std::optional<ControlId> itemList = ItemListOf(state_.category);
   if (!itemList) return std::nullopt;
-  // No selection (-1) becomes 65535, which no table holds.
-  const auto position = static_cast<std::uint16_t>(window_.CurrentSelection(*itemList));
-  const FrameIndex index = LookupFrame(state_.category, position);
+  const FrameIndex index = FrameOfSelection(state_.category, window_.CurrentSelection(*itemList));
   if (index == kNoFrame) return std::nullopt;
   return CurrentFrame{std::move(archivePath), index};
 }
@@ -148,7 +146,11 @@ void CTaviselDlg::RenderView(RenderMode mode) {
     return;
   }
   DrawPreview(frame, state_.zoomPercent, host_.PreviewSurface());
-  host_.PresentPreview(ShownPictureSize(frame.size, state_.zoomPercent));
+  ShownPicture shown{current->archivePath, current->index, state_.zoomPercent};
+  const bool isNew = shown != shown_;
+  shown_ = std::move(shown);
+  host_.PresentPreview(isNew ? std::optional(ShownPictureSize(frame.size, state_.zoomPercent))
+                             : std::nullopt);
 }
 
 void CTaviselDlg::OnCopy(CopyKind kind) {

@@ -94,6 +94,14 @@ class CTaviselDlg {
   DialogHost& host_;
   DialogWindow& window_;  // the controls
   ViewState state_;
+  // What the preview showed last: a render of another frame or zoom shows a new picture.
+  struct ShownPicture {
+    std::string archivePath;
+    FrameIndex index = kNoFrame;
+    int zoomPercent = 0;
+    friend bool operator==(const ShownPicture&, const ShownPicture&) = default;
+  };
+  ShownPicture shown_;
 };
 
 }  // namespace vestara

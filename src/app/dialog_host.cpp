@@ -46,13 +46,13 @@ void DialogHost::ResizePreview(int width, int height) {
   previewFresh_ = false;
 }
 
-void DialogHost::PresentPreview(Extent picture) {
+void DialogHost::PresentPreview(std::optional<Extent> newPicture) {
   if (painting_) return;  // the paint under way shows it
   // Only a new picture grows the window, so a window the user made smaller stays so
-  // through its repaints. A window that grows at once gives the preview a new, empty
-  // surface (ResizePreview): then the paint renders on it.
+  // through its repaints and renders of the same picture. A window that grows at once gives
+  // the preview a new, empty surface (ResizePreview): then the paint renders on it.
   const unsigned surfaceBefore = surfacesMade_;
-  window_.ShowWholePreview(picture);
+  if (newPicture) window_.ShowWholePreview(*newPicture);
   previewFresh_ = surfacesMade_ == surfaceBefore;
   window_.InvalidatePreview();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -42,9 +43,10 @@ class DialogHost {
   // Dialog side.
   DialogWindow& Window() { return window_; }
   PixelSurface& PreviewSurface() { return preview_; }
-  // Shows what was drawn on PreviewSurface(); `picture` is the part that shows the frame,
-  // which a handler's render (not a repaint) makes the window grow to show whole.
-  void PresentPreview(Extent picture);
+  // Shows what was drawn on PreviewSurface(). `newPicture`, the part that shows the frame
+  // when it is another frame or zoom than shown before, makes the window grow to show it
+  // whole after a handler's render (not a repaint).
+  void PresentPreview(std::optional<Extent> newPicture = std::nullopt);
   void ShowMessage(const std::string& text);
   void EndDialogOk();
 

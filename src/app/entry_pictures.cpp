@@ -35,8 +35,7 @@ struct EntrySource {
 };
 
 std::optional<FrameIndex> FrameOf(ItemCategory category, int position) {
-  // No selection (-1) becomes 65535, which no table holds.
-  const FrameIndex frame = LookupFrame(category, static_cast<std::uint16_t>(position));
+  const FrameIndex frame = FrameOfSelection(category, position);
   return frame == kNoFrame ? std::nullopt : std::optional(frame);
 }
 

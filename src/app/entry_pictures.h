@@ -13,6 +13,12 @@ namespace vestara {
 // The lists whose entries show pictures: the seven item lists and the two colour lists.
 std::span<const ControlId> PictureLists();
 
+// The squares for list entries in a dialog whose text lines are `lineHeight` pixels high:
+// two lines for a row of the opened list, one for the closed list's field.
+constexpr ListPictureSides PictureSidesForLine(int lineHeight) {
+  return {2 * lineHeight, lineHeight};
+}
+
 // The lists whose pictures a notification alters: armor and shoes items follow their colour
 // and gender; a colour list shows the selected item of its kind in each colour, in the
 // selected gender.

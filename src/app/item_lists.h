@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/control_ids.h"
+#include "catalogue/frame_tables.h"
 
 namespace vestara {
 
@@ -16,6 +17,12 @@ constexpr std::optional<ControlId> ItemListOf(std::int32_t category) {
     return std::nullopt;
   }
   return kItemLists[category];
+}
+
+// The frame of a list's selection in a category; no selection (-1) becomes 65535, which no
+// table holds, so it gives kNoFrame.
+inline FrameIndex FrameOfSelection(std::int32_t category, int selection) {
+  return LookupFrame(category, static_cast<std::uint16_t>(selection));
 }
 
 }  // namespace vestara

@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "graphics/stretch_drawn.h"
-#include "render/view_geometry.h"
 #include "sprite/sprite_file.h"
 
 namespace vestara {
 namespace {
+
+// 2048 x 2048: many times the largest sprite.
+constexpr std::int64_t kMaxListFramePixels = std::int64_t{1} << 22;
 
 std::optional<ListPicture> Fit(const PixelSurface& frame, std::span<const std::uint8_t> drawn,
                                FrameSize size, int side) {
@@ -24,7 +26,10 @@ EntryPictures PicturesOf(std::span<const std::uint8_t> archive, FrameIndex index
   const std::optional<SpriteFrame> sprite = SpriteFrame::Find(archive, index);
   if (!sprite) return {};
   const FrameSize size = sprite->Size();
-  if (size.width <= 0 || size.height <= 0 || !IsMakeablePicture({size.width, size.height})) {
+  // The whole frame is decoded to be reduced: a frame beyond any sprite's size, as only a
+  // damaged archive gives, would hold the lists up, and shows no picture.
+  if (size.width <= 0 || size.height <= 0 ||
+      std::int64_t{size.width} * size.height > kMaxListFramePixels) {
     return {};
   }
   PixelSurface frame(size.width, size.height);

@@ -123,13 +123,18 @@ TEST_F(DialogTest, ANewPictureAsksForTheWholeOfItToShowButARepaintDoesNot) {
                                   {2 * picture.width, 2 * picture.height},
                                   {3 * picture.width, 3 * picture.height}};
   EXPECT_EQ(window_.wholePreviews, asked);
+  // Repaints, the same picture again (a zoom at its limit, the focus back in its list) and
+  // another background show no new picture: a window made smaller stays so.
   host_.Paint();
-  host_.Paint();
-  EXPECT_EQ(window_.wholePreviews, asked);
-  // A frame larger than the picture area shows no more than its stretch covers.
-  game_.WriteArchive("Weapon.spr.NCS", {{LookupFrame(Weapon, 0), PatternGrid(420, 500, 1)}});
+  dialog_.OnZoomIn();
   host_.Notify(kWeaponCombo, kFocusGained);
+  window_.UserSelects(host_, kBackgroundCombo, 3);
+  EXPECT_EQ(window_.wholePreviews, asked);
+  // Another item does; a frame larger than the picture area shows no more than its stretch.
+  game_.WriteArchive("Weapon.spr.NCS", {{LookupFrame(Weapon, 1), PatternGrid(420, 500, 1)}});
+  window_.UserSelects(host_, kWeaponCombo, 1);
   EXPECT_EQ(window_.wholePreviews.back(), (Extent{1224, 1080}));
+  EXPECT_EQ(window_.wholePreviews.size(), 4u);
 }
 
 TEST_F(DialogTest, AWindowThatGrowsAtOnceStillShowsTheNewPicture) {

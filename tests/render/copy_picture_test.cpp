@@ -125,6 +125,36 @@ TEST_F(CopyPictureTest, AtFiftyPerCentPixelsAreAveraged) {
   }
 }
 
+// A frame of odd sides: the capture takes its pixels two by two from the origin and drops
+// the last column and row; so does the transparent copy, pixel for pixel.
+TEST_F(CopyPictureTest, AtFiftyPerCentAFrameOfOddSidesIsTakenAsTheCaptureTakesIt) {
+  const SpriteGrid grid = GridFromRows({"ab.a.", "b..ab", "aaaaa"}, {{'a', 3}, {'b', 40}});
+  const ScopedTestDirectory directory;
+  const std::string path = (directory.root() / "Soul.spr.NCS").string();
+  WriteBytes(path, BuildArchive({FrameFromGrid(grid)}));
+  const auto transparent = MakeCopyPicture(path, 0, 50, kPurple, CopyKind::Transparent);
+  const auto opaque = MakeCopyPicture(path, 0, 50, kPurple, CopyKind::Opaque);
+  ASSERT_TRUE(transparent && opaque);
+  ASSERT_EQ(transparent->image.Width(), 2);
+  ASSERT_EQ(transparent->image.Height(), 1);
+  EXPECT_EQ(transparent->opaque, (std::vector<std::uint8_t>{1, 1}));  // 3 and 2 of 4 drawn
+  const Color a = GridColor(grid, 0, 0, 0), b = GridColor(grid, 1, 0, 0);
+  const auto mean = [](std::initializer_list<Color> colors, auto channel) {
+    int sum = 0;
+    for (const Color color : colors) sum += channel(color);
+    const int count = static_cast<int>(colors.size());
+    return static_cast<std::uint8_t>((sum + count / 2) / count);
+  };
+  const auto average = [&](std::initializer_list<Color> colors) {
+    return MakeColor(mean(colors, RedOf), mean(colors, GreenOf), mean(colors, BlueOf));
+  };
+  EXPECT_EQ(transparent->image.GetPixel(0, 0), average({a, b, b}));
+  EXPECT_EQ(transparent->image.GetPixel(1, 0), a);
+  // The capture averages the same blocks, background included.
+  EXPECT_EQ(opaque->image.GetPixel(0, 0), average({a, b, b, kPurple}));
+  EXPECT_EQ(opaque->image.GetPixel(1, 0), average({kPurple, a, kPurple, a}));
+}
+
 TEST_F(CopyPictureTest, AMissingArchiveCopiesTheFaceColouredPictureACaptureWouldSave) {
   const std::string missing = (directory_.root() / "Armor102.spr.NCS").string();
   for (const CopyKind kind : {CopyKind::Opaque, CopyKind::Transparent}) {

@@ -105,6 +105,9 @@ TEST_F(ListPicturesArchiveTest, EntriesWithoutADecodableFrameHaveNoPicture) {
                                         std::vector<std::optional<FrameIndex>>{0, 1}, {32, 16});
   ASSERT_EQ(missing.size(), 2u);
   EXPECT_FALSE(missing[0].row || missing[1].row);
+  // A frame far beyond any sprite's size, as a damaged archive may claim.
+  WriteBytes(path_, BuildArchive({{{}, 2048, {RowRecord{{RunRecord{65535, {}}}, std::nullopt}}}}));
+  EXPECT_FALSE(Make({0}, {32, 16})[0].row);
   // A damaged archive: its signature alone.
   WriteBytes(path_, {'E', 'A', 'S', 'T', '0'});
   EXPECT_FALSE(Make({0}, {32, 16})[0].row);

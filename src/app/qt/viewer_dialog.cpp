@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/entry_pictures.h"
 #include "app/list_labels.h"
 #include "app/qt/app_icon.h"
 #include "app/qt/clipboard_mime.h"
@@ -214,9 +215,7 @@ void ViewerDialog::InvalidatePreview() {
 }
 
 ListPictureSides ViewerDialog::PictureSides() const {
-  // Two text lines for a row of the opened list, one for the closed field.
-  const int line = qRound(fontMetrics().height() * devicePixelRatioF());
-  return {2 * line, line};
+  return PictureSidesForLine(qRound(fontMetrics().height() * devicePixelRatioF()));
 }
 
 void ViewerDialog::SetListPictures(ControlId list, std::span<const EntryPictures> pictures) {

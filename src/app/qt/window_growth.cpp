@@ -7,6 +7,8 @@
 namespace vestara {
 
 void GrowClientTo(QWidget& window, QSize client) {
+  // A maximised, full-screen or minimised window keeps the size the user gave it.
+  if (window.isMaximized() || window.isFullScreen() || window.isMinimized()) return;
   QSize grown = window.size().expandedTo(client);
   if (grown == window.size()) return;
   const QScreen* screen = window.screen();

@@ -35,10 +35,11 @@ LRESULT CALLBACK CopyKeys::Filter(int code, WPARAM wParam, LPARAM lParam) {
 bool CopyKeys::Take(const MSG& message) const {
   if (message.message != WM_KEYDOWN || message.wParam != 'C' || dialog_ == nullptr) return false;
   if (!Pressed(VK_CONTROL) || Pressed(VK_MENU)) return false;
-  // A message box's own loop, or the status line: the key keeps its usual meaning.
+  // A message box's own loop, or Ctrl+C in the status line: the key keeps its usual meaning.
   if (message.hwnd != dialog_ && IsChild(dialog_, message.hwnd) == FALSE) return false;
-  if (message.hwnd == keepOwnCopy_) return false;
-  copy_(Pressed(VK_SHIFT) ? CopyKind::Transparent : CopyKind::Opaque);
+  const bool transparent = Pressed(VK_SHIFT);
+  if (message.hwnd == keepOwnCopy_ && !transparent) return false;
+  copy_(transparent ? CopyKind::Transparent : CopyKind::Opaque);
   return true;
 }
 

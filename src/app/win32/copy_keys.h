@@ -10,8 +10,9 @@ namespace vestara {
 
 // The copy keys of the dialog. Its modal loop offers no accelerators, so a message filter
 // on the thread sees the keys before the dialog manager does: Ctrl+C and Ctrl+Shift+C
-// pressed in `dialog` or one of its controls, except `keepOwnCopy` (the status line, whose
-// own Copy takes its selected text), call `copy` and go no further. One at a time per thread.
+// pressed in `dialog` or one of its controls call `copy` and go no further, except Ctrl+C
+// in `keepOwnCopy` (the status line, whose own Copy takes its selected text). One at a time
+// per thread.
 class CopyKeys {
  public:
   CopyKeys(std::function<void(CopyKind)> copy);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/entry_pictures.h"
 #include "app/win32/list_picture_pixels.h"
 
 namespace vestara {
@@ -57,8 +58,6 @@ ListEntryDrawing::~ListEntryDrawing() {
   while (!bitmaps_.empty()) Release(bitmaps_.begin()->first);
 }
 
-ListPictureSides ListEntryDrawing::SidesFor(int lineHeight) { return {2 * lineHeight, lineHeight}; }
-
 int ListEntryDrawing::LineHeight(HWND dialog) {
   const HDC dc = GetDC(dialog);
   const auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
@@ -71,13 +70,13 @@ int ListEntryDrawing::LineHeight(HWND dialog) {
 }
 
 void ListEntryDrawing::Measure(HWND dialog, MEASUREITEMSTRUCT& item) {
-  const ListPictureSides sides = SidesFor(LineHeight(dialog));
+  const ListPictureSides sides = PictureSidesForLine(LineHeight(dialog));
   item.itemHeight =
       static_cast<UINT>((item.itemID == static_cast<UINT>(-1) ? sides.field : sides.row) + kMargin);
 }
 
 void ListEntryDrawing::KeepOpenedHeight(HWND dialog, HWND list) {
-  const ListPictureSides sides = SidesFor(LineHeight(dialog));
+  const ListPictureSides sides = PictureSidesForLine(LineHeight(dialog));
   const int rows = kPlainOpenedRows * (sides.field + kMargin) / (sides.row + kMargin);
   SendMessageW(list, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1, rows)), 0);
 }

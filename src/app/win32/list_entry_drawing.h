@@ -21,9 +21,6 @@ class ListEntryDrawing {
   ListEntryDrawing(const ListEntryDrawing&) = delete;
   ListEntryDrawing& operator=(const ListEntryDrawing&) = delete;
 
-  // The squares for a dialog whose font has text lines `lineHeight` pixels high: two lines
-  // for a row of the opened list, one for the closed field.
-  static ListPictureSides SidesFor(int lineHeight);
   // The height of an opened list's rows (itemID of a list entry) or of the closed field
   // (itemID -1), for the dialog `dialog`.
   static void Measure(HWND dialog, MEASUREITEMSTRUCT& item);

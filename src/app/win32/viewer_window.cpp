@@ -215,7 +215,7 @@ void ViewerWindow::InvalidatePreview() {
 }
 
 ListPictureSides ViewerWindow::PictureSides() const {
-  return ListEntryDrawing::SidesFor(ListEntryDrawing::LineHeight(window_));
+  return PictureSidesForLine(ListEntryDrawing::LineHeight(window_));
 }
 
 void ViewerWindow::SetListPictures(ControlId list, std::span<const EntryPictures> pictures) {

@@ -5,6 +5,8 @@
 namespace vestara {
 
 void GrowClientTo(HWND window, LONG width, LONG height) {
+  // A maximised or minimised window keeps the size the user gave it.
+  if (IsZoomed(window) != FALSE || IsIconic(window) != FALSE) return;
   RECT client{};
   GetClientRect(window, &client);
   if (width <= client.right && height <= client.bottom) return;
