@@ -41,6 +41,25 @@ expect_copy_of() {
     <(convert "$capture" rgb:-) || fail "the transparent copy $copy differs from $capture"
 }
 
+# With the picture of capture $1 in view: Ctrl+C puts that picture on the clipboard,
+# Ctrl+Shift+C the same with the background transparent, and neither writes a file.
+expect_copy_keys_give() {
+  local capture=$1 files
+  files=$(ls)
+  xdotool key ctrl+c
+  read_clipboard_png copied.png
+  expect_copy_of copied.png "$capture"
+  xdotool key ctrl+shift+c
+  for _ in $(seq 50); do
+    read_clipboard_png transparent.png
+    cmp -s copied.png transparent.png || break
+    sleep 0.1
+  done
+  expect_copy_of transparent.png "$capture" transparent
+  [ "$(ls | grep -v -x -e copied.png -e transparent.png)" = "$(grep -v -x -e copied.png -e transparent.png <<<"$files")" ] ||
+    fail "a copy wrote a file"
+}
+
 # The rectangle (WxH+X+Y) in which screenshots $1 and $2 differ: where a list opened.
 changed_area() {
   convert "$1" "$2" -compose difference -composite -threshold 0 -format '%@' info:

@@ -8,6 +8,7 @@
 
 #include "app/entry_pictures.h"
 #include "app/win32/list_picture_pixels.h"
+#include "app/win32/top_down_dib.h"
 
 namespace vestara {
 namespace {
@@ -19,13 +20,7 @@ constexpr int kPlainOpenedRows = 30;
 HBITMAP BitmapOf(const std::optional<ListPicture>& picture, int side) {
   if (!picture || side <= 0) return nullptr;
   const std::vector<std::uint32_t> pixels = SquarePremultipliedPixels(*picture, side);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = side;
-  info.bmiHeader.biHeight = -side;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDibInfo(side, side);
   void* bits = nullptr;
   const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap == nullptr || bits == nullptr) return bitmap;

@@ -9,6 +9,7 @@
 #include "app/win32/clipboard_formats.h"
 #include "app/win32/dialog_template_bytes.h"
 #include "app/win32/list_captions.h"
+#include "app/win32/top_down_dib.h"
 #include "app/win32/window_growth.h"
 #include "platform/windows/wide_text.h"
 #include "render/view_geometry.h"
@@ -137,13 +138,7 @@ void ViewerWindow::OnPaint() {
     for (std::uint32_t& pixel : bgrx) {
       pixel = (pixel & 0x00FF00) | ((pixel & 0xFF) << 16) | ((pixel >> 16) & 0xFF);
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     SetDIBitsToDevice(dc, previewOrigin_.x, previewOrigin_.y, static_cast<DWORD>(width),
                       static_cast<DWORD>(height), 0, 0, 0, static_cast<UINT>(height), bgrx.data(),
                       &info, DIB_RGB_COLORS);

@@ -13,15 +13,11 @@
 #include "app/qt/viewer_dialog.h"
 #include "support/decoded_image.h"
 #include "test_game.h"
+#include "viewer_test_support.h"
 
 namespace vestara::testing {
 
 namespace {
-
-template <typename Widget = QWidget>
-Widget* ControlOf(const ViewerDialog& dialog, ControlId id) {
-  return dialog.findChild<Widget*>(QString::number(int{id}), Qt::FindDirectChildrenOnly);
-}
 
 std::optional<DecodedImage> ClipboardPng() {
   const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
@@ -41,12 +37,6 @@ class ViewerCopyTest : public QObject {
   const SpriteGrid weapon_ = PatternGrid(20, 16, 1);
   const SpriteGrid large_ = PatternGrid(200, 190, 2);
 
-  static void ShowActive(ViewerDialog& dialog) {
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-  }
-
  private slots:
   void init() {
     game_ = std::make_unique<TestGame>();
@@ -56,7 +46,7 @@ class ViewerCopyTest : public QObject {
   }
 
   void cleanup() {
-    for (QWidget* window : QApplication::topLevelWidgets()) window->close();
+    CloseEveryWindow();
     game_.reset();
   }
 

@@ -16,15 +16,11 @@
 #include "app/qt/viewer_dialog.h"
 #include "render/view_geometry.h"
 #include "test_game.h"
+#include "viewer_test_support.h"
 
 namespace vestara::testing {
 
 namespace {
-
-template <typename Widget = QWidget>
-Widget* ControlOf(const ViewerDialog& dialog, ControlId id) {
-  return dialog.findChild<Widget*>(QString::number(int{id}), Qt::FindDirectChildrenOnly);
-}
 
 // True when the preview shows `picture` on white at `zoom`, in the face colour around it.
 bool Shows(ViewerDialog& dialog, const SpriteGrid& picture, int zoom = 100) {
@@ -50,13 +46,6 @@ class ViewerDialogTest : public QObject {
   const SpriteGrid secondWeapon_ = PatternGrid(12, 10, 2);
   const SpriteGrid shield_ = PatternGrid(18, 14, 3);
 
-  // Shows the dialog and waits until it is active, so its first list has the focus.
-  static void ShowActive(ViewerDialog& dialog) {
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-  }
-
  private slots:
   void init() {
     game_ = std::make_unique<TestGame>();
@@ -66,7 +55,7 @@ class ViewerDialogTest : public QObject {
   }
 
   void cleanup() {
-    for (QWidget* window : QApplication::topLevelWidgets()) window->close();
+    CloseEveryWindow();
     game_.reset();
   }
 

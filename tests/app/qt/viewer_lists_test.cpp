@@ -9,14 +9,11 @@
 #include "app/control_ids.h"
 #include "app/qt/viewer_dialog.h"
 #include "test_game.h"
+#include "viewer_test_support.h"
 
 namespace vestara::testing {
 
 namespace {
-
-QComboBox* ListOf(const ViewerDialog& dialog, ControlId id) {
-  return dialog.findChild<QComboBox*>(QString::number(int{id}), Qt::FindDirectChildrenOnly);
-}
 
 // What an entry of a small frame shows, worked out pixel by pixel: the frame enlarged by the
 // largest whole factor that fits the square, centred in it, drawn pixels only.
@@ -71,12 +68,6 @@ class ViewerListsTest : public QObject {
   const SpriteGrid secondWeapon_ = PatternGrid(5, 5, 2);
   const SpriteGrid armor_ = PatternGrid(4, 6, 3);
 
-  static void ShowActive(ViewerDialog& dialog) {
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-  }
-
  private slots:
   void init() {
     game_ = std::make_unique<TestGame>();
@@ -86,14 +77,14 @@ class ViewerListsTest : public QObject {
   }
 
   void cleanup() {
-    for (QWidget* window : QApplication::topLevelWidgets()) window->close();
+    CloseEveryWindow();
     game_.reset();
   }
 
   void entriesShowTheirFramesInTheRowsAndTheClosedField() {
     ViewerDialog dialog;
     ShowActive(dialog);
-    QComboBox* weapons = ListOf(dialog, kWeaponCombo);
+    QComboBox* weapons = ControlOf<QComboBox>(dialog, kWeaponCombo);
     QTRY_VERIFY(!weapons->itemIcon(0).isNull());
     const ListPictureSides sides = dialog.PictureSides();
     QVERIFY(sides.row >= 2 * weapon_.width);
@@ -103,19 +94,20 @@ class ViewerListsTest : public QObject {
     QCOMPARE(Shown(*weapons, 0, sides.field), ExpectedPicture(weapon_, sides.field));
     // Frames the archive does not hold: the label alone.
     QVERIFY(weapons->itemIcon(2).isNull());
-    QVERIFY(ListOf(dialog, kArmorCombo)->itemIcon(1).isNull());
+    QVERIFY(ControlOf<QComboBox>(dialog, kArmorCombo)->itemIcon(1).isNull());
     // The closed list shows the field's picture as it is, never rescaled.
     QVERIFY(Contains(weapons->grab().toImage(), ExpectedPicture(weapon_, sides.field)));
     QCOMPARE(weapons->accessibleName(), QStringLiteral("武器"));
-    QCOMPARE(ListOf(dialog, kShoesColorCombo)->accessibleName(), QStringLiteral("色"));
+    QCOMPARE(ControlOf<QComboBox>(dialog, kShoesColorCombo)->accessibleName(),
+             QStringLiteral("色"));
   }
 
   void armorEntriesFollowColourAndGender() {
     ViewerDialog dialog;
     ShowActive(dialog);
-    QComboBox* armor = ListOf(dialog, kArmorCombo);
-    QComboBox* colors = ListOf(dialog, kArmorColorCombo);
-    QTRY_VERIFY(!ListOf(dialog, kWeaponCombo)->itemIcon(0).isNull());
+    QComboBox* armor = ControlOf<QComboBox>(dialog, kArmorCombo);
+    QComboBox* colors = ControlOf<QComboBox>(dialog, kArmorColorCombo);
+    QTRY_VERIFY(!ControlOf<QComboBox>(dialog, kWeaponCombo)->itemIcon(0).isNull());
     armor->setCurrentIndex(1);
     colors->setCurrentIndex(2);
     QVERIFY(armor->itemIcon(1).isNull());
