@@ -98,3 +98,33 @@ expect_pictures_beside_entries() {
   [ "$entries" -ge 4 ] || fail "the opened list in $2 shows $entries entries"
   [ "$missing" -eq 0 ] || fail "$missing of the $entries entries in $2 show no picture"
 }
+
+# From the list before the armor list: the armor list's pictures in colour 1 for men, then
+# (Tab to the colour list, Down Down, Tab to 男, Right and Space for 女, Shift+Tab twice
+# back) in colour 3 for women: pictures beside every entry, and other ones. Leaves the
+# focus in the armor list. Takes screenshots with the script's own `shoot FILE`.
+expect_armor_pictures_follow_colour_and_gender() {
+  local area differing
+  xdotool key Tab
+  sleep 0.5
+  shoot armor-closed.png
+  xdotool key alt+Down
+  sleep 1
+  shoot armor-male-1.png
+  xdotool key Escape
+  xdotool key Tab Down Down Tab Right space shift+Tab shift+Tab
+  sleep 1
+  shoot armor-closed-female-3.png
+  xdotool key alt+Down
+  sleep 1
+  shoot armor-female-3.png
+  xdotool key Escape
+  expect_pictures_beside_entries armor-closed.png armor-male-1.png
+  expect_pictures_beside_entries armor-closed-female-3.png armor-female-3.png
+  area=$(changed_area armor-closed.png armor-male-1.png)
+  convert armor-male-1.png -crop "$area" +repage armor-list-male-1.png
+  convert armor-female-3.png -crop "$area" +repage armor-list-female-3.png
+  differing=$(compare -metric AE armor-list-male-1.png armor-list-female-3.png null: 2>&1 || true)
+  [[ "$differing" =~ ^[0-9]+$ ]] || fail "cannot compare the armor lists: $differing"
+  [ "$differing" -gt 0 ] || fail "the armor list shows the same pictures for 女 in colour 3"
+}

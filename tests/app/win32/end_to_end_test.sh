@@ -12,6 +12,7 @@ export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine_pid=
 trap '[ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+shoot() { import -window root -crop 720x420+0+0 +repage "$1"; }
 
 . "$(dirname "${BASH_SOURCE[0]}")/../expect_capture.sh"
 
@@ -68,9 +69,10 @@ import -window root -crop 720x420+0+0 "$screenshot"
 # Tab moves into the shield list, which shows the first shield; Enter captures it.
 xdotool key Tab Return
 expect_capture G0000003.bmp expected-shield.bmp
+expect_armor_pictures_follow_colour_and_gender
 # Back in the weapon list, typing the name's first letter finds the named weapon 5, the
 # only entry that starts with it; Enter captures it.
-xdotool key shift+Tab z Return
+xdotool key shift+Tab shift+Tab z Return
 expect_capture G0000004.bmp expected-weapon-5.bmp
 # At 300 % the first weapon (98 x 98) reaches past the dialog's bottom edge: the window grows to
 # show it. Home selects it again.
