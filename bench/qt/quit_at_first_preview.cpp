@@ -22,6 +22,9 @@ class QuitAfterFirstPaint final : public QObject {
           [dialog] {
             std::fprintf(stderr, "first preview shown in a %dx%d window\n", dialog->width(),
                          dialog->height());
+            // What the viewer queued behind its first preview (its lists' pictures) would
+            // run before the loop ends: it is not part of the start.
+            QCoreApplication::removePostedEvents(nullptr);
             QCoreApplication::exit(0);
           },
           Qt::QueuedConnection);
