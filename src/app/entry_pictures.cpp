@@ -52,20 +52,20 @@ std::vector<EntrySource> SourcesOf(ControlId list, const DialogWindow& window) {
       return sources;
     }
   }
-  for (std::int32_t category = 0; category < kItemCategoryCount; ++category) {
-    if (ItemListOf(category) != list) continue;
-    const Variant* variant = nullptr;
-    for (const Variant& candidate : kVariants) {
-      if (candidate.category == category) variant = &candidate;
-    }
-    const std::string archive =
-        variant ? ArchiveNameOf(category, window.CheckedRadio(variant->firstRadio),
-                                window.CurrentSelection(variant->colors))
-                : std::string(FixedArchiveName(category));
-    const auto count = static_cast<int>(FrameTableOf(category).size());
-    for (int position = 0; position < count; ++position) {
-      sources.push_back({archive, FrameOf(static_cast<ItemCategory>(category), position)});
-    }
+  const std::optional<ItemCategory> category = CategoryOfList(list);
+  if (!category) return sources;
+  // Armor and shoes in the colour and gender chosen; the other categories have one archive.
+  int gender = 0;
+  int color = 0;
+  for (const Variant& variant : kVariants) {
+    if (variant.category != *category) continue;
+    gender = window.CheckedRadio(variant.firstRadio);
+    color = window.CurrentSelection(variant.colors);
+  }
+  const std::string archive = ArchiveNameOf(*category, gender, color);
+  const auto count = static_cast<int>(FrameTableOf(*category).size());
+  for (int position = 0; position < count; ++position) {
+    sources.push_back({archive, FrameOf(*category, position)});
   }
   return sources;
 }

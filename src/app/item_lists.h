@@ -5,6 +5,7 @@
 
 #include "app/control_ids.h"
 #include "catalogue/frame_tables.h"
+#include "catalogue/item_category.h"
 
 namespace vestara {
 
@@ -17,6 +18,14 @@ constexpr std::optional<ControlId> ItemListOf(std::int32_t category) {
     return std::nullopt;
   }
   return kItemLists[category];
+}
+
+// The category whose items a list holds; nullopt for a list of no category.
+constexpr std::optional<ItemCategory> CategoryOfList(ControlId list) {
+  for (std::int32_t category = 0; category < kItemCategoryCount; ++category) {
+    if (ItemListOf(category) == list) return static_cast<ItemCategory>(category);
+  }
+  return std::nullopt;
 }
 
 // The frame of a list's selection in a category; no selection (-1) becomes 65535, which no

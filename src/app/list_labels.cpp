@@ -48,8 +48,8 @@ std::vector<std::string> ListLabels(ControlId list, const ItemNames& names) {
     default:
       break;
   }
-  for (std::int32_t category = 0; category < kItemCategoryCount; ++category) {
-    if (ItemListOf(category) == list) return ItemLabels(static_cast<ItemCategory>(category), names);
+  if (const std::optional<ItemCategory> category = CategoryOfList(list)) {
+    return ItemLabels(*category, names);
   }
   return {};
 }
