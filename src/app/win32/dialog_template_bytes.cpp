@@ -78,7 +78,7 @@ class TemplateWriter {
 
 }  // namespace
 
-std::vector<std::uint16_t> BuildDialogTemplate() {
+std::vector<std::uint16_t> BuildDialogTemplate(std::string_view face) {
   const auto controls = DialogTemplate();
   TemplateWriter out;
   out.Word(1);       // dlgVer
@@ -95,7 +95,7 @@ std::vector<std::uint16_t> BuildDialogTemplate() {
   out.Word(kDialogFontPointSize);
   out.Word(FW_NORMAL);
   out.Word(static_cast<std::uint16_t>(SHIFTJIS_CHARSET << 8));  // not italic; the charset
-  out.Text(kDialogFontFamily);
+  out.Text(face);
 
   for (const TemplateControl& control : controls) {
     ControlClass kind = ClassOf(control.kind);

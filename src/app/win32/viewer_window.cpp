@@ -45,7 +45,7 @@ ViewerWindow::ViewerWindow()
     : host_(*this), copyKeys_([this](CopyKind kind) { host_.Copy(kind); }) {}
 
 INT_PTR ViewerWindow::Run(HINSTANCE instance) {
-  const std::vector<std::uint16_t> dialogTemplate = BuildDialogTemplate();
+  const std::vector<std::uint16_t> dialogTemplate = BuildDialogTemplate(kDialogFontFamily);
   faceBrush_ = CreateSolidBrush(ColorRefOf(kDefaultFaceColor));
   const INT_PTR result =
       DialogBoxIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/dialog_template.h"
@@ -48,8 +50,10 @@ bool SameRect(const DialogUnitRect& a, const DialogUnitRect& b) {
   return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
 }
 
-TEST(DialogTemplateBytesTest, HoldsEveryControlInTabOrderWithItsCaptionAndRect) {
-  const std::vector<std::uint16_t> words = BuildDialogTemplate();
+// The whole template in the face `face`, read back item by item.
+void ExpectTemplateIn(std::string_view face) {
+  SCOPED_TRACE(face);
+  const std::vector<std::uint16_t> words = BuildDialogTemplate(face);
   TemplateReader in(words);
   EXPECT_EQ(in.Word(), 1);       // version
   EXPECT_EQ(in.Word(), 0xFFFF);  // extended
@@ -66,7 +70,7 @@ TEST(DialogTemplateBytesTest, HoldsEveryControlInTabOrderWithItsCaptionAndRect) 
   EXPECT_EQ(in.Word(), kDialogFontPointSize);
   in.Word();  // weight
   EXPECT_EQ(in.Word() >> 8, SHIFTJIS_CHARSET);
-  EXPECT_EQ(in.Text(), kDialogFontFamily);
+  EXPECT_EQ(in.Text(), face);
 
   for (const TemplateControl& control : DialogTemplate()) {
     SCOPED_TRACE(control.caption);
@@ -101,6 +105,44 @@ TEST(DialogTemplateBytesTest, HoldsEveryControlInTabOrderWithItsCaptionAndRect) 
     }
   }
   EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(DialogTemplateBytesTest, HoldsEveryControlInTabOrderWithItsCaptionAndRect) {
+  ExpectTemplateIn(kDialogFontFamily);
+}
+
+// A face of another length moves every item after it; each stays DWORD-aligned.
+TEST(DialogTemplateBytesTest, KeepsEveryControlInAnotherFace) {
+  ExpectTemplateIn("MS UI Gothic");
+  ExpectTemplateIn("Meiryo UI");
+}
+
+// Where the face name starts: after the header's 15 WORDs, the caption and its terminator,
+// and the point size, weight and italic/charset WORDs.
+std::size_t FaceStart() { return 15 + WideFromUtf8(kDialogCaption).size() + 1 + 3; }
+
+std::vector<std::uint16_t> FromAlignedEnd(const std::vector<std::uint16_t>& words,
+                                          std::size_t faceEnd) {
+  return {words.begin() + static_cast<std::ptrdiff_t>(faceEnd + faceEnd % 2), words.end()};
+}
+
+TEST(DialogTemplateBytesTest, DiffersInTheFaceNameAlone) {
+  const std::vector<std::uint16_t> ours = BuildDialogTemplate(kDialogFontFamily);
+  const std::vector<std::uint16_t> other = BuildDialogTemplate("Yu Gothic UI");
+  const std::wstring ourFace = WideFromUtf8(kDialogFontFamily);
+  const std::wstring otherFace = L"Yu Gothic UI";
+  const std::size_t start = FaceStart();
+  ASSERT_GT(ours.size(), start + ourFace.size());
+  ASSERT_GT(other.size(), start + otherFace.size());
+  EXPECT_TRUE(
+      std::equal(ours.begin(), ours.begin() + static_cast<std::ptrdiff_t>(start), other.begin()));
+  for (std::size_t i = 0; i <= ourFace.size(); ++i)
+    EXPECT_EQ(ours[start + i], i < ourFace.size() ? ourFace[i] : 0) << i;
+  for (std::size_t i = 0; i <= otherFace.size(); ++i)
+    EXPECT_EQ(other[start + i], i < otherFace.size() ? otherFace[i] : 0) << i;
+  // The controls follow on the next DWORD boundary, the same in both.
+  EXPECT_EQ(FromAlignedEnd(ours, start + ourFace.size() + 1),
+            FromAlignedEnd(other, start + otherFace.size() + 1));
 }
 
 }  // namespace
