@@ -7,7 +7,9 @@
 #include "app/entry_pictures.h"
 #include "app/list_labels.h"
 #include "app/win32/clipboard_formats.h"
+#include "app/win32/dialog_face_choice.h"
 #include "app/win32/dialog_template_bytes.h"
+#include "app/win32/installed_faces.h"
 #include "app/win32/list_captions.h"
 #include "app/win32/top_down_dib.h"
 #include "app/win32/window_growth.h"
@@ -45,7 +47,11 @@ ViewerWindow::ViewerWindow()
     : host_(*this), copyKeys_([this](CopyKind kind) { host_.Copy(kind); }) {}
 
 INT_PTR ViewerWindow::Run(HINSTANCE instance) {
-  const std::vector<std::uint16_t> dialogTemplate = BuildDialogTemplate(kDialogFontFamily);
+  // Where the template's face is missing (Windows in other languages without the Japanese
+  // supplemental fonts) its captions would show as boxes: a Japanese face Windows ships
+  // takes its place.
+  const std::vector<std::uint16_t> dialogTemplate =
+      BuildDialogTemplate(ChooseDialogFace(IsJapaneseFaceInstalled));
   faceBrush_ = CreateSolidBrush(ColorRefOf(kDefaultFaceColor));
   const INT_PTR result =
       DialogBoxIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
