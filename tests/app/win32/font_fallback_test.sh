@@ -10,7 +10,9 @@ viewer=$1 tool=$2 screenshot=$3
 work=$(mktemp -d /tmp/vestara-font-fallback.XXXXXX)
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine_pid=
-trap '[ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+# Ends the server before the prefix goes: it may still write there. Nothing is left behind,
+# whatever fails.
+trap 'set +e; [ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null; wineserver -k 2>/dev/null; wineserver -w; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 shoot() { import -window root -crop 720x420+0+0 +repage "$1"; }
 same_pixels() { cmp -s <(convert "$1" rgb:-) <(convert "$2" rgb:-); }
