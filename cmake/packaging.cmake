@@ -2,7 +2,7 @@
 # Depends come from dpkg-shlibdeps, and `cpack -G TGZ`, a relocatable tarball.
 set(CPACK_GENERATOR DEB TGZ)
 set(CPACK_PACKAGE_NAME ${VESTARA_PACKAGE_NAME})
-set(CPACK_PACKAGE_VENDOR "The VestaraItemViewer developers")
+set(CPACK_PACKAGE_VENDOR "${VESTARA_VENDOR}")
 set(CPACK_PACKAGE_CONTACT "${VESTARA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer and exporter of the equipment sprites of Vestara")
 # Wrapped by hand: the package's description lines stay under 80 columns.
