@@ -22,9 +22,16 @@ constexpr std::size_t kMaxFolderBytes = kPathBufferBytes - (sizeof kProbeFile - 
 static_assert(kMaxFolderBytes == 234);
 
 // The folder line as UTF-8: unchanged when it already is, else read as code page 932 (the
-// encoding the line was written in on the game's platform).
-std::optional<std::string> DecodeFolderLine(const std::string& line) {
-  if (IsValidUtf8(line)) return line;
+// encoding the line was written in on the game's platform). A line that begins with the
+// UTF-8 byte order mark is UTF-8 whatever follows; a chosen folder that code page 932
+// cannot spell is written so.
+std::optional<std::string> DecodeFolderLine(std::string_view line) {
+  if (line.starts_with(kUtf8ByteOrderMark)) {
+    line.remove_prefix(kUtf8ByteOrderMark.size());
+    if (!IsValidUtf8(line)) return std::nullopt;
+    return std::string(line);
+  }
+  if (IsValidUtf8(line)) return std::string(line);
   return Cp932ToUtf8(line);
 }
 
@@ -43,7 +50,10 @@ std::optional<FolderLine> NormaliseFolderLine(const std::string& line) {
     result.folder += separator;
     result.normalisedLine += separator;
   }
-  if (result.normalisedLine.size() > kMaxFolderBytes) return std::nullopt;
+  // The mark is no part of the folder's path.
+  const std::size_t markBytes =
+      line.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+  if (result.normalisedLine.size() - markBytes > kMaxFolderBytes) return std::nullopt;
   return result;
 }
 

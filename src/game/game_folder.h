@@ -14,6 +14,9 @@ inline constexpr char kProbeFile[] = "Char\\B0000000.spr.NCS";
 // line tool prints, when no game folder is known.
 inline constexpr char kNoGameFolderMessage[] = "ヴェスタラフォルダのパスを設定してください。";
 
+// Marks a filepath.txt line as UTF-8 when it begins it.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Whether the game folder `folder` (ending in a separator) holds the probe file.
 bool HoldsGame(const std::string& folder);
 

@@ -21,6 +21,7 @@ const std::string kFirst = "C:\\Program Files\\Kestrelfen\\Vestara\\";
 const std::string kSecond = "C:\\Program Files\\Vestara\\";
 const std::string kPlay = "D:\\Games\\Play\\";
 const std::string kHyo = "\xe8\xa1\xa8";  // U+8868, in Shift-JIS 0x95 0x5C
+const std::string kBom = "\xef\xbb\xbf";
 // Where those folders lie below the test root (the Wine prefix is root/wine, the working
 // directory root/work).
 const std::string kFirstDisk = "wine/drive_c/Program Files/Kestrelfen/Vestara";
@@ -79,6 +80,10 @@ const Situation kSituations[] = {
     {"Longest", g233 + "\\\n", {"work/" + g233}, g233 + "\\", kUnchanged},
     {"TooLongWithBackslash", h234 + "\n", {"work/" + h234}, "", kUnchanged},
     {"NeitherUtf8NorCp932", "\x81\x20game\\\n", {kFirstDisk}, "", kUnchanged},
+    // After a byte order mark the line is UTF-8, and the mark does not count to its length.
+    {"BomGetsSeparator", kBom + kHyo + "\n", {"work/" + kHyo}, kHyo + "\\", kBom + kHyo + "\\\n"},
+    {"BomLongest", kBom + g233 + "\\\n", {"work/" + g233}, g233 + "\\", kUnchanged},
+    {"BomThenCp932", kBom + "\x95\x5c\n", {"work/" + kHyo}, "", kUnchanged},
 };
 
 class GameFolderSituationTest : public GameFolderTest,

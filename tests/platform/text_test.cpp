@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/cp932.h"
 #include "platform/utf8_path.h"
@@ -20,6 +22,21 @@ TEST(Cp932Test, ConvertsShiftJisOrRefusesIt) {
   EXPECT_EQ(Cp932ToUtf8("\x95"), std::nullopt);
   EXPECT_EQ(Cp932ToUtf8("ab\x95"), std::nullopt);
   EXPECT_EQ(Cp932ToUtf8("\x81\x20"), std::nullopt);
+}
+
+TEST(Cp932Test, SpellsUtf8InShiftJisOnlyWhereEveryCharacterFits) {
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"C:\\Games\\a~", "C:\\Games\\a~"},
+      // U+8868 (second byte 0x5C) and U+30F4, half-width U+FF71.
+      {"\xe8\xa1\xa8\xe3\x83\xb4\xef\xbd\xb1", "\x95\x5c\x83\x94\xb1"},
+      {"", ""},
+      // U+00E4 and U+20AC: no code of their own, and no look-alike either.
+      {"G\xc3\xa4me", std::nullopt},
+      {"\xe2\x82\xac", std::nullopt},
+      // Not UTF-8.
+      {"\x95\x5c", std::nullopt},
+  };
+  for (const auto& [utf8, shiftJis] : cases) EXPECT_EQ(Utf8ToCp932(utf8), shiftJis) << utf8;
 }
 
 TEST(Utf8PathTest, NamesRoundTripAndJoinWithTheSystemsSeparator) {

@@ -9,9 +9,10 @@ namespace vestara {
 
 namespace {
 
+// Converts between code page 932 and UTF-8, in the direction it was opened for.
 class Cp932Converter {
  public:
-  Cp932Converter() : handle_(iconv_open("UTF-8", "CP932")) {}
+  Cp932Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
   ~Cp932Converter() {
     if (IsOpen()) iconv_close(handle_);
   }
@@ -46,7 +47,14 @@ class Cp932Converter {
 }  // namespace
 
 std::optional<std::string> Cp932ToUtf8(std::string_view text) {
-  Cp932Converter converter;
+  Cp932Converter converter("UTF-8", "CP932");
+  if (!converter.IsOpen()) return std::nullopt;
+  return converter.Convert(text);
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view text) {
+  // Without //TRANSLIT a character code page 932 lacks is an error, not a substitute.
+  Cp932Converter converter("CP932", "UTF-8");
   if (!converter.IsOpen()) return std::nullopt;
   return converter.Convert(text);
 }
