@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/dialog_window.h"
@@ -24,6 +25,8 @@ class BenchDialogWindow : public DialogWindow {
   void SetListPictures(ControlId, std::span<const EntryPictures>) override {}
   bool PutOnClipboard(const ClipboardPicture&) override { return true; }
   void RunMessage(const std::string&) override {}
+  bool OffersFolderChoice() const override { return false; }
+  std::optional<std::string> RunFolderMessage(const std::string&) override { return {}; }
   void PostTask(std::function<void()>) override {}
   void EndDialog() override {}
 

@@ -120,8 +120,12 @@ void CTaviselDlg::DoDataExchange(bool saveAndValidate) {
 std::optional<CTaviselDlg::CurrentFrame> CTaviselDlg::FindCurrentFrame() {
   const std::string gameFolder = LoadGameFolder();
   if (gameFolder.empty()) {
-    host_.ShowMessage(kNoGameFolderMessage);
-    EndDialogOk();
+    if (window_.OffersFolderChoice()) {
+      host_.OfferGameFolderChoice();
+    } else {
+      host_.ShowMessage(kNoGameFolderMessage);
+      EndDialogOk();
+    }
     return std::nullopt;
   }
   std::string archivePath = ArchivePathIn(gameFolder, state_.archiveName);

@@ -74,6 +74,9 @@ class CTaviselDlg {
   // dialog has ended, renders nothing.
   void RenderView(RenderMode mode);
 
+  // Ends the dialog as its OK button would: the controls are copied into the members first.
+  void EndDialogOk();
+
   const ViewState& State() const { return state_; }
   ViewState& State() { return state_; }
 
@@ -88,7 +91,6 @@ class CTaviselDlg {
   std::optional<CurrentFrame> FindCurrentFrame();
   void DoDataExchange(bool saveAndValidate);
   void ShowCategory(ItemCategory category, std::string archiveName);
-  void EndDialogOk();
   void SaveCapture(const std::optional<SnapshotImage>& image);
 
   DialogHost& host_;

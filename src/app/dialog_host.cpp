@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/entry_pictures.h"
+#include "app/game_folder_choice.h"
 #include "game/game_folder.h"
 #include "render/view_geometry.h"
 
@@ -58,16 +59,31 @@ void DialogHost::PresentPreview(std::optional<Extent> newPicture) {
 }
 
 void DialogHost::ShowMessage(const std::string& text) {
-  messageActive_ = true;
-  if (!painting_) {
-    window_.RunMessage(text);
-    MessageClosed();
-    return;
-  }
-  window_.PostTask([this, text] {
+  RunModal([this, text] {
     window_.RunMessage(text);
     MessageClosed();
   });
+}
+
+void DialogHost::OfferGameFolderChoice() {
+  RunModal([this] {
+    const bool chosen = ChooseGameFolder(window_);
+    messageActive_ = false;
+    if (chosen) {
+      window_.InvalidatePreview();
+    } else {
+      dialog_.EndDialogOk();
+    }
+  });
+}
+
+void DialogHost::RunModal(std::function<void()> message) {
+  messageActive_ = true;
+  if (painting_) {
+    window_.PostTask(std::move(message));
+  } else {
+    message();
+  }
 }
 
 void DialogHost::EndDialogOk() {

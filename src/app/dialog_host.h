@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -49,9 +50,14 @@ class DialogHost {
   void PresentPreview(std::optional<Extent> newPicture = std::nullopt);
   void ShowMessage(const std::string& text);
   void EndDialogOk();
+  // Without a game folder, where the window offers to choose one: a folder the user chooses
+  // shows in the next paint; giving up ends the dialog as the message alone would.
+  void OfferGameFolderChoice();
 
  private:
   void MessageClosed();
+  // Runs `message` (which brings up a modal loop) now, or after the paint under way.
+  void RunModal(std::function<void()> message);
   // Makes the pictures of `list`'s entries after the event being handled, once however
   // often asked before then.
   void RemakeListPictures(ControlId list);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -12,10 +13,10 @@
 namespace vestara {
 
 // What differs between window toolkits, and nothing more: access to the controls, a
-// request to repaint the preview, a modal message, work queued after the current event and
-// the end of the dialog, the window's size, the lists' pictures and the clipboard. When to render,
-// when to show a message and when to end is decided once, by DialogHost. The Qt and Win32 windows
-// and the tests' fake implement it.
+// request to repaint the preview, modal messages and the folder chooser, work queued after
+// the current event and the end of the dialog, the window's size, the lists' pictures and
+// the clipboard. When to render, when to show a message and when to end is decided once, by
+// DialogHost. The Qt and Win32 windows and the tests' fake implement it.
 class DialogWindow {
  public:
   virtual ~DialogWindow() = default;
@@ -47,6 +48,12 @@ class DialogWindow {
   virtual bool PutOnClipboard(const ClipboardPicture& picture) = 0;
   // A modal message box with one OK button; returns when the user has closed it.
   virtual void RunMessage(const std::string& text) = 0;
+  // Whether a missing game folder is met by offering to choose it (a start from the menu,
+  // where the user has no filepath.txt of their own at hand) rather than by the message alone.
+  virtual bool OffersFolderChoice() const = 0;
+  // A modal message with OK and a second button that opens a folder chooser; the folder
+  // chosen (UTF-8), or nullopt when the user closed the message or cancelled the chooser.
+  virtual std::optional<std::string> RunFolderMessage(const std::string& text) = 0;
   // Runs `task` once the event being handled now (a paint, say) is done.
   virtual void PostTask(std::function<void()> task) = 0;
   // Ends the dialog with the OK result.

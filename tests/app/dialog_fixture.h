@@ -49,6 +49,15 @@ class FakeDialogWindow : public DialogWindow {
     messages.push_back(text);
     ++events;
   }
+  bool OffersFolderChoice() const override { return offersFolderChoice; }
+  std::optional<std::string> RunFolderMessage(const std::string& text) override {
+    folderMessages.push_back(text);
+    ++events;
+    if (chosenFolders.empty()) return std::nullopt;
+    std::optional<std::string> chosen = chosenFolders.front();
+    chosenFolders.erase(chosenFolders.begin());
+    return chosen;
+  }
   void PostTask(std::function<void()> task) override { posted.push_back(std::move(task)); }
   void EndDialog() override { endedAtEvent = ++events; }
 
@@ -67,6 +76,11 @@ class FakeDialogWindow : public DialogWindow {
   std::map<ControlId, bool> enabled;
   std::string status;
   std::vector<std::string> messages;
+  // Whether the window offers to choose the game folder; the messages that offered it, and
+  // what the user chooses each time (nullopt: closes the message or cancels the chooser).
+  bool offersFolderChoice = false;
+  std::vector<std::string> folderMessages;
+  std::vector<std::optional<std::string>> chosenFolders;
   std::vector<std::function<void()>> posted;
   int invalidations = 0;
   std::vector<Extent> wholePreviews;

@@ -8,12 +8,14 @@
 
 namespace vestara {
 
-CTaviselApp::CTaviselApp(QString messageDetail) : messageDetail_(std::move(messageDetail)) {}
+CTaviselApp::CTaviselApp(QString messageDetail, bool offersFolderChoice)
+    : messageDetail_(std::move(messageDetail)), offersFolderChoice_(offersFolderChoice) {}
 
 bool CTaviselApp::InitInstance() {
   QApplication::setStyle(new ListsBelowStyle);
   ViewerDialog dialog;
   dialog.SetMessageDetail(messageDetail_);
+  dialog.SetOffersFolderChoice(offersFolderChoice_);
   dialog.exec();
   return false;
 }

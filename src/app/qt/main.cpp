@@ -19,10 +19,11 @@ int main(int argc, char* argv[]) {
       QMessageBox::critical(nullptr, QStringLiteral("VestaraItemViewer"), error);
       return 1;
     }
-    // Started from the menu, the user has not seen where filepath.txt is expected.
+    // Started from the menu, the user has not seen where filepath.txt is expected, and
+    // is offered to choose the game folder instead.
     messageDetail = QDir::toNativeSeparators(QDir::current().absoluteFilePath("filepath.txt"));
   }
-  vestara::CTaviselApp app(messageDetail);
+  vestara::CTaviselApp app(messageDetail, options.ownFolder);
   app.InitInstance();
   return 0;
 }

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -27,6 +26,7 @@
 #include "app/qt/list_shape.h"
 #include "app/qt/picture_combo.h"
 #include "app/qt/plain_controls.h"
+#include "app/qt/viewer_messages.h"
 #include "app/qt/window_growth.h"
 #include "render/view_geometry.h"
 
@@ -235,10 +235,11 @@ bool ViewerDialog::PutOnClipboard(const ClipboardPicture& picture) {
 }
 
 void ViewerDialog::RunMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(text),
-                  QMessageBox::Ok, this);
-  box.setInformativeText(messageDetail_);
-  box.exec();
+  RunWarning(this, QString::fromStdString(text), messageDetail_);
+}
+
+std::optional<std::string> ViewerDialog::RunFolderMessage(const std::string& text) {
+  return AskForGameFolder(this, QString::fromStdString(text), messageDetail_);
 }
 
 void ViewerDialog::PostTask(std::function<void()> task) {

@@ -33,6 +33,8 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   // A line shown under every message, such as where filepath.txt is expected; none when
   // empty.
   void SetMessageDetail(const QString& detail) { messageDetail_ = detail; }
+  // Whether a missing game folder is met by offering to choose it.
+  void SetOffersFolderChoice(bool offers) { offersFolderChoice_ = offers; }
 
   int CurrentSelection(ControlId list) const override;
   void SelectEntry(ControlId list, int position) override;
@@ -47,6 +49,8 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   void ShowWholePreview(Extent picture) override;
   bool PutOnClipboard(const ClipboardPicture& picture) override;
   void RunMessage(const std::string& text) override;
+  bool OffersFolderChoice() const override { return offersFolderChoice_; }
+  std::optional<std::string> RunFolderMessage(const std::string& text) override;
   void PostTask(std::function<void()> task) override;
   void EndDialog() override;
 
@@ -69,6 +73,7 @@ class ViewerDialog final : public QDialog, public DialogWindow {
   // Read once, before the lists that show them are made.
   const ItemNames itemNames_ = LoadItemNames();
   QString messageDetail_;
+  bool offersFolderChoice_ = false;
   QPoint previewOrigin_;
   bool iconSet_ = false;
   // Every control by its id, and each radio group by its first button: filled once, as the
