@@ -1,6 +1,7 @@
 #include "app/win32/viewer_window.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "app/dialog_template.h"
@@ -9,6 +10,7 @@
 #include "app/win32/clipboard_formats.h"
 #include "app/win32/dialog_face_choice.h"
 #include "app/win32/dialog_template_bytes.h"
+#include "app/win32/folder_message.h"
 #include "app/win32/installed_faces.h"
 #include "app/win32/list_captions.h"
 #include "app/win32/top_down_dib.h"
@@ -43,8 +45,11 @@ int LastRadioOf(ControlId firstRadio) {
 
 }  // namespace
 
-ViewerWindow::ViewerWindow()
-    : host_(*this), copyKeys_([this](CopyKind kind) { host_.Copy(kind); }) {}
+ViewerWindow::ViewerWindow(std::wstring messageDetail, bool offersFolderChoice)
+    : messageDetail_(std::move(messageDetail)),
+      offersFolderChoice_(offersFolderChoice),
+      host_(*this),
+      copyKeys_([this](CopyKind kind) { host_.Copy(kind); }) {}
 
 INT_PTR ViewerWindow::Run(HINSTANCE instance) {
   // Where the template's face is missing (Windows in other languages without the Japanese
@@ -235,6 +240,13 @@ bool ViewerWindow::PutOnClipboard(const ClipboardPicture& picture) {
 void ViewerWindow::RunMessage(const std::string& text) {
   MessageBoxW(window_, WideFromUtf8(text).c_str(), WideFromUtf8(kDialogCaption).c_str(),
               MB_OK | MB_ICONWARNING);
+}
+
+std::optional<std::string> ViewerWindow::RunFolderMessage(const std::string& text) {
+  const std::optional<std::wstring> folder =
+      AskForGameFolder(window_, WideFromUtf8(text), messageDetail_);
+  if (!folder) return std::nullopt;
+  return Utf8FromWide(*folder);
 }
 
 void ViewerWindow::PostTask(std::function<void()> task) {

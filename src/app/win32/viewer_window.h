@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,9 @@ namespace vestara {
 // bottom edges.
 class ViewerWindow final : public DialogWindow {
  public:
-  ViewerWindow();
+  // `messageDetail`, when not empty, is shown under the message about the game folder; with
+  // `offersFolderChoice` a missing game folder is met by offering to choose it.
+  explicit ViewerWindow(std::wstring messageDetail = {}, bool offersFolderChoice = false);
   ViewerWindow(const ViewerWindow&) = delete;
   ViewerWindow& operator=(const ViewerWindow&) = delete;
 
@@ -40,6 +43,8 @@ class ViewerWindow final : public DialogWindow {
   void ShowWholePreview(Extent picture) override;
   bool PutOnClipboard(const ClipboardPicture& picture) override;
   void RunMessage(const std::string& text) override;
+  bool OffersFolderChoice() const override { return offersFolderChoice_; }
+  std::optional<std::string> RunFolderMessage(const std::string& text) override;
   void PostTask(std::function<void()> task) override;
   void EndDialog() override;
 
@@ -52,6 +57,8 @@ class ViewerWindow final : public DialogWindow {
   void RunPostedTasks();
   HWND Control(ControlId id) const { return GetDlgItem(window_, id); }
 
+  const std::wstring messageDetail_;
+  const bool offersFolderChoice_;
   HWND window_ = nullptr;
   HBRUSH faceBrush_ = nullptr;
   POINT previewOrigin_{};
