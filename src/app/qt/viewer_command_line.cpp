@@ -22,8 +22,9 @@ void SetUpParser(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kOwnFolderOption,
       QStringLiteral("Work in the viewer's own folder, Vestara in the user's pictures folder "
-                     "(created when missing), instead of the current directory. The menu "
-                     "entry starts the viewer this way.")));
+                     "(created when missing), instead of the current directory, and offer to "
+                     "choose the game folder when none is found. The menu entry starts the "
+                     "viewer this way.")));
 }
 
 }  // namespace
