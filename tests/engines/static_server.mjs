@@ -1,0 +1,36 @@
+// Serves the check pages, the engine bundles, the sheets and the single pictures over HTTP on
+// the loopback address, because the engines fetch atlases and images, which file:// refuses.
+import http from 'node:http';
+import path from 'node:path';
+import { readFile } from 'node:fs/promises';
+
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript',
+  '.json': 'application/json', '.png': 'image/png' };
+
+// roots maps the first path segment of a URL to the folder it serves.
+function fileFor(roots, urlPath) {
+  const [, top, ...rest] = decodeURIComponent(urlPath).split('/');
+  const root = roots[top];
+  if (!root) return null;
+  const file = path.resolve(root, ...rest);
+  return file.startsWith(path.resolve(root) + path.sep) ? file : null;
+}
+
+export async function startServer(roots) {
+  const server = http.createServer(async (request, response) => {
+    const file = fileFor(roots, new URL(request.url, 'http://localhost').pathname);
+    try {
+      if (!file) throw new Error('outside the served folders');
+      const body = await readFile(file);
+      response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
+        'Cache-Control': 'no-store' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  // Port 0 lets the system pick a free port, so parallel runs never collide.
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { server, origin: `http://127.0.0.1:${server.address().port}` };
+}
