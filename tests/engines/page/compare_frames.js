@@ -5,21 +5,24 @@
 const MAX_REPORTED = 5;
 
 // Decoded by the browser's own 2D canvas, independent of either engine.
-async function readSingle(key) {
+const singleCanvas = document.createElement('canvas');
+const singleContext = singleCanvas.getContext('2d', { willReadFrequently: true });
+
+async function decodeSingle(key) {
   const url = '/singles/' + key.split('/').map(encodeURIComponent).join('/') + '.png';
-  const image = new Image();
-  image.src = url;
-  try {
-    await image.decode();
-  } catch {
-    throw new Error('no single picture at ' + url);
-  }
-  const canvas = document.createElement('canvas');
-  canvas.width = image.naturalWidth;
-  canvas.height = image.naturalHeight;
-  const context = canvas.getContext('2d', { willReadFrequently: true });
-  context.drawImage(image, 0, 0);
-  return context.getImageData(0, 0, canvas.width, canvas.height);
+  const response = await fetch(url);
+  if (!response.ok) throw new Error('no single picture at ' + url);
+  return createImageBitmap(await response.blob());
+}
+
+async function pixelsOfSingle(decoding) {
+  const image = await decoding;
+  const { width, height } = image;
+  singleCanvas.width = width;
+  singleCanvas.height = height;
+  singleContext.drawImage(image, 0, 0);
+  image.close();
+  return singleContext.getImageData(0, 0, width, height);
 }
 
 // Engines keep premultiplied alpha, so the colour of a transparent pixel is lost and only its
@@ -54,6 +57,13 @@ async function compareAtlas(name, expectedKeys, loadedKeys, readFrame) {
   const result = { atlas: name, frames: expectedKeys.length, loaded: loadedKeys.length,
     loadedKeys, checked: 0, missing: [], mismatches: [], mismatchCount: 0 };
   const loaded = new Set(loadedKeys);
+  // Fetching and decoding all singles at once hides the wait for each; failures are kept for
+  // the frame they belong to.
+  const singles = new Map(expectedKeys.map((key) => {
+    const decoding = decodeSingle(key);
+    decoding.catch(() => {});
+    return [key, decoding];
+  }));
   for (const key of expectedKeys) {
     if (!loaded.has(key)) {
       result.missing.push(key);
@@ -61,7 +71,7 @@ async function compareAtlas(name, expectedKeys, loadedKeys, readFrame) {
     }
     let difference;
     try {
-      difference = firstDifference(await readFrame(key), await readSingle(key));
+      difference = firstDifference(await readFrame(key), await pixelsOfSingle(singles.get(key)));
     } catch (error) {
       difference = String(error.message || error);
     }

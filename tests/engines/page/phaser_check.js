@@ -8,11 +8,12 @@ function readFrame(scene, textureKey, key) {
   const frame = scene.textures.getFrame(textureKey, key);
   const width = frame.cutWidth;
   const height = frame.cutHeight;
-  let probe = scene.textures.get(PROBE);
-  if (probe.key !== PROBE || probe.width < width || probe.height < height) {
-    if (probe.key === PROBE) scene.textures.remove(PROBE);
-    probe = scene.textures.createCanvas(PROBE, Math.max(width, probe.width || 1),
-      Math.max(height, probe.height || 1));
+  // One canvas serves every frame; it only grows, so it is made again for a larger frame.
+  let probe = scene.textures.exists(PROBE) ? scene.textures.get(PROBE) : null;
+  if (!probe || probe.width < width || probe.height < height) {
+    if (probe) scene.textures.remove(PROBE);
+    probe = scene.textures.createCanvas(PROBE, Math.max(width, probe?.width ?? 1),
+      Math.max(height, probe?.height ?? 1));
   }
   probe.clear();
   probe.drawFrame(textureKey, key, 0, 0);
