@@ -18,8 +18,8 @@ function fileFor(roots, urlPath) {
 
 export async function startServer(roots) {
   const server = http.createServer(async (request, response) => {
-    const file = fileFor(roots, new URL(request.url, 'http://localhost').pathname);
     try {
+      const file = fileFor(roots, new URL(request.url, 'http://localhost').pathname);
       if (!file) throw new Error('outside the served folders');
       const body = await readFile(file);
       response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
