@@ -5,7 +5,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <thread>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -28,11 +27,6 @@
 
 namespace vestara {
 namespace {
-
-// More threads than this would only cost memory.
-constexpr unsigned kMaxJobs = 256;
-
-unsigned DefaultJobCount() { return std::clamp(std::thread::hardware_concurrency(), 1u, kMaxJobs); }
 
 struct ExportOptions {
   std::string folder;

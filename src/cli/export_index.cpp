@@ -89,6 +89,14 @@ std::string HtmlEscape(std::string_view text) {
 }
 
 std::string MakeContactSheet(const std::vector<ExportedItem>& items) {
+  return MakeContactSheet(items, [](const ExportedItem& item) {
+    return "<img src=\"" + HtmlEscape(item.file) + "\" alt=\"" + HtmlEscape(item.label) +
+           "\" loading=\"lazy\">";
+  });
+}
+
+std::string MakeContactSheet(const std::vector<ExportedItem>& items,
+                             const std::function<std::string(const ExportedItem&)>& picture) {
   std::ostringstream html;
   html << kContactSheetHead;
   std::string group;
@@ -103,8 +111,7 @@ std::string MakeContactSheet(const std::vector<ExportedItem>& items) {
       html << "<figure class=\"missing\"><figcaption>" << caption << "<br>"
            << HtmlEscape(item.problem) << "</figcaption></figure>\n";
     } else {
-      html << "<figure><img src=\"" << HtmlEscape(item.file) << "\" alt=\""
-           << HtmlEscape(item.label) << "\" loading=\"lazy\"><figcaption>" << caption
+      html << "<figure>" << picture(item) << "<figcaption>" << caption
            << "</figcaption></figure>\n";
     }
   }

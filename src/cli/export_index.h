@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,5 +35,8 @@ std::string MakeIndexCsv(const std::vector<ExportedItem>& items);
 std::string HtmlEscape(std::string_view text);
 // index.html: every picture with its label, grouped by category and variant.
 std::string MakeContactSheet(const std::vector<ExportedItem>& items);
+// The same with each picture shown by `picture`'s markup (an item with a file only).
+std::string MakeContactSheet(const std::vector<ExportedItem>& items,
+                             const std::function<std::string(const ExportedItem&)>& picture);
 
 }  // namespace vestara

@@ -9,6 +9,8 @@
 #include <vector>
 
 namespace vestara {
+
+unsigned DefaultJobCount() { return std::clamp(std::thread::hardware_concurrency(), 1u, kMaxJobs); }
 namespace {
 
 // How many items each job may run ahead of the consumer.

@@ -5,6 +5,12 @@
 
 namespace vestara {
 
+// More threads than this would only cost memory.
+inline constexpr unsigned kMaxJobs = 256;
+
+// One job per core, within [1, kMaxJobs].
+unsigned DefaultJobCount();
+
 // Runs `produce(i)` for every i in [0, count) on `jobs` threads, the calling thread among
 // them, and `consume(i)` on the calling thread in the order of i, each only after its `produce(i)`
 // has finished, so that what `consume` does (writing files, reporting) happens in the same order

@@ -12,6 +12,7 @@
 #include "cli/info_command.h"
 #include "cli/render_command.h"
 #include "cli/sample_game_command.h"
+#include "cli/sheet_command.h"
 
 namespace vestara {
 
@@ -19,9 +20,10 @@ int RunVestaraSprite(int argc, const char* const* argv, std::ostream& out, std::
   CLI::App tool("Inspect, render and export the equipment sprites of Vestara.", "vestara-sprite");
   tool.set_version_flag("--version", "vestara-sprite " VESTARA_VERSION);
   tool.require_subcommand(1);
-  const std::vector<CliCommand> commands{AddInfoCommand(tool, out), AddRenderCommand(tool, out),
-                                         AddFrameCommand(tool), AddExportCommand(tool, out, err),
-                                         AddSampleGameCommand(tool, out)};
+  const std::vector<CliCommand> commands{
+      AddInfoCommand(tool, out),       AddRenderCommand(tool, out),
+      AddFrameCommand(tool),           AddExportCommand(tool, out, err),
+      AddSheetCommand(tool, out, err), AddSampleGameCommand(tool, out)};
 
   // The usage of the subcommand that was chosen, or of the whole tool.
   const auto usageError = [&](const std::string& message) {
