@@ -1,7 +1,5 @@
 #include "cli/sheet_command.h"
 
-#include <algorithm>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,8 +27,6 @@ namespace {
 // Beyond this a sheet is larger than any texture a graphics card takes.
 constexpr int kLargestSheetSide = 65536;
 constexpr int kLargestPadding = 256;
-// The frames a frame number can name.
-constexpr std::uint32_t kNamedFrames = std::numeric_limits<FrameIndex>::max() + 1u;
 
 struct SheetCommandOptions {
   std::optional<std::string> archive;
@@ -42,18 +38,13 @@ struct SheetCommandOptions {
 };
 
 // The one list of every frame of the archive, and where its pictures come from.
-std::vector<SheetList> PlanArchive(const std::string& path, ArchiveSource& archives,
-                                   std::vector<std::string>& problems) {
+std::vector<SheetList> PlanArchive(const std::string& path, ArchiveSource& archives) {
   const auto bytes = std::make_shared<const std::vector<std::uint8_t>>(ReadArchive(path));
   const std::uint32_t frameCount = ReadArchiveIndex(*bytes)->frameCount;
   const std::string name = Utf8FromPath(PathFromUtf8(path).filename());
   archives = [bytes](const std::string&) { return bytes; };
-  std::vector<SheetList> lists{PlanArchiveSheet(name, std::min(frameCount, kNamedFrames))};
-  if (frameCount > kNamedFrames) {
-    problems.push_back(lists[0].name + ": frames " + std::to_string(kNamedFrames) + " to " +
-                       std::to_string(frameCount - 1) + " are beyond any frame number");
-  }
-  return lists;
+  // An archive holds at most kMaxFrameCount frames, each of which a frame number names.
+  return {PlanArchiveSheet(name, frameCount)};
 }
 
 std::string SheetPictureMarkup(const SheetEntry& entry) {
@@ -88,7 +79,7 @@ void RunSheet(SheetCommandOptions& options, std::ostream& out, std::ostream& err
   ArchiveSource archives;
   std::vector<SheetList> lists;
   if (options.archive) {
-    lists = PlanArchive(*options.archive, archives, problems);
+    lists = PlanArchive(*options.archive, archives);
   } else {
     lists = PlanCatalogueSheets(ReadExportNames(options.names));
     const auto cache =
