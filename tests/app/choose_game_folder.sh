@@ -32,7 +32,7 @@ changed_from() {
 # and the viewer, drawn whole however slowly the machine runs.
 settled_from() {
   local now last= same=0
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     now=$(screen_sum)
     if [ "$now" != "$1" ] && [ "$now" = "$last" ]; then
       same=$((same + 1))
