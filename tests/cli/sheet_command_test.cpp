@@ -110,6 +110,23 @@ TEST(SheetCommandTest, CatalogueSheetsHoldEveryExportedPictureAndTheSameBytesFor
   EXPECT_TRUE(TreeOf(tool.Work() / "again") == tree);
 }
 
+TEST(SheetCommandTest, NamesFromANamesFileReachTheAtlasAndTheContactSheet) {
+  ToolTest tool;
+  tool.WriteSampleGame();
+  testing::WriteBinaryFile(tool.Work() / "names.csv",
+                           "category,position,label\r\nweapon,5,\"Zanbato \"\"Z\"\"\"\r\n");
+  ASSERT_EQ(tool.Run("sheet -o out --game-dir game --names names.csv").exitCode, 0);
+  const std::string atlas = testing::ReadBinaryFile(tool.Work() / "out/weapon.json").value_or("");
+  const std::size_t frame = atlas.find("\n\"weapon/005\": ");
+  ASSERT_NE(frame, std::string::npos);
+  EXPECT_NE(atlas.substr(frame, atlas.find('\n', frame + 1) - frame)
+                .find("\"label\": \"Zanbato \\\"Z\\\"\""),
+            std::string::npos);
+  const std::string html = testing::ReadBinaryFile(tool.Work() / "out/index.html").value_or("");
+  EXPECT_NE(html.find("aria-label=\"Zanbato &quot;Z&quot;\""), std::string::npos);
+  EXPECT_NE(html.find("005 Zanbato &quot;Z&quot;"), std::string::npos);
+}
+
 TEST(SheetCommandTest, AnArchiveSheetHoldsEveryFrameAsFrameWritesIt) {
   ToolTest tool;
   tool.WriteSampleGame();
