@@ -3,31 +3,13 @@
 //   node check_sheets.mjs SHEETS_DIR SINGLES_DIR
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
 import { startServer } from './static_server.mjs';
 import { atlasNames, singleKeys } from './sheet_files.mjs';
 import { reportEngine } from './report.mjs';
+import { launchBrowser, inTab } from './browser.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const PAGES = ['pixi.html', 'phaser.html'];
-
-async function checkInPage(browser, origin, page, names) {
-  const tab = await browser.newPage();
-  const problems = [];
-  tab.on('pageerror', (error) => problems.push(error.message));
-  tab.on('console', (message) => {
-    if (message.type() === 'error') problems.push(message.text());
-  });
-  try {
-    await tab.goto(`${origin}/page/${page}`);
-    return await tab.evaluate((atlases) => window.checkAtlases(atlases), names);
-  } catch (error) {
-    const details = problems.length ? `\n  page said: ${problems.join('\n  page said: ')}` : '';
-    throw new Error(`${page} failed: ${error.message}${details}`);
-  } finally {
-    await tab.close();
-  }
-}
 
 async function main([sheetsDir, singlesDir]) {
   const names = await atlasNames(sheetsDir);
@@ -36,12 +18,12 @@ async function main([sheetsDir, singlesDir]) {
   const { server, origin } = await startServer({ page: path.join(here, 'page'),
     modules: path.join(here, 'node_modules'), sheets: sheetsDir, singles: singlesDir });
   // SwiftShader gives PixiJS a WebGL context on machines without a GPU.
-  const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader'] });
+  const browser = await launchBrowser(['--use-angle=swiftshader', '--enable-unsafe-swiftshader']);
   let ok = true;
   try {
     for (const page of PAGES) {
-      const found = await checkInPage(browser, origin, page, names);
+      const found = await inTab(browser, `${origin}/page/${page}`,
+        (tab) => tab.evaluate((atlases) => window.checkAtlases(atlases), names));
       ok = reportEngine(found, singles, console.log) && ok;
     }
   } finally {
