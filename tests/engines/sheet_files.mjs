@@ -15,3 +15,15 @@ export async function singleKeys(singlesDir) {
     .map((file) => file.slice(0, -'.png'.length).split(path.sep).join('/'))
     .sort();
 }
+
+// Single pictures by frame key, each with its path under the folder. Export writes a list of
+// one gender and colour one folder deeper (armor/female-3/007.png for armor-female-3/007).
+export async function singlePictureFiles(singlesDir) {
+  const files = new Map();
+  for (const file of await singleKeys(singlesDir)) {
+    const parts = file.split('/');
+    const key = parts.length === 3 ? `${parts[0]}-${parts[1]}/${parts[2]}` : file;
+    files.set(key, `${file}.png`);
+  }
+  return files;
+}

@@ -16,18 +16,23 @@ function fileFor(roots, urlPath) {
   return file.startsWith(path.resolve(root) + path.sep) ? file : null;
 }
 
-export async function startServer(roots) {
+// onServed(urlPath, status), when given, hears of every answer, so a check can count requests.
+export async function startServer(roots, onServed = () => {}) {
   const server = http.createServer(async (request, response) => {
+    let urlPath = request.url;
     try {
-      const file = fileFor(roots, new URL(request.url, 'http://localhost').pathname);
+      urlPath = new URL(request.url, 'http://localhost').pathname;
+      const file = fileFor(roots, urlPath);
       if (!file) throw new Error('outside the served folders');
       const body = await readFile(file);
       response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
         'Cache-Control': 'no-store' });
       response.end(body);
+      onServed(urlPath, 200);
     } catch {
       response.writeHead(404);
       response.end();
+      onServed(urlPath, 404);
     }
   });
   // Port 0 lets the system pick a free port, so parallel runs never collide.
