@@ -4,7 +4,8 @@
 //   node check_contact_sheet.mjs SHEETS_DIR SINGLES_DIR
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { readFile } from 'node:fs/promises';
+import os from 'node:os';
+import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { startServer } from './static_server.mjs';
 import { singlePictureFiles } from './sheet_files.mjs';
 import { atlasesBySheet, matchSpans } from './contact_sheet_spans.mjs';
@@ -41,22 +42,27 @@ function requestProblems(served, atlases) {
   return problems;
 }
 
-// The frames the page shows, each with its single picture in base64: handed to the page whole,
-// since a thousand small requests would take longer than the rest of the check.
-async function framesWithSingles(shown, singles, singlesDir, problems) {
+// The frames the page shows, each with where its single picture lies in one file of them all:
+// a thousand small requests, or passing them as arguments, would take longer than the check.
+async function framesWithSingles(shown, singles, singlesDir, bundle, problems) {
   const keys = new Set(shown.map(({ key }) => key));
   for (const key of singles.keys()) {
     if (!keys.has(key)) problems.push(`single ${key} is on no picture of the page`);
   }
   const frames = [];
+  const pictures = [];
+  let end = 0;
   for (const frame of shown) {
     if (!singles.has(frame.key)) {
       problems.push(`${frame.key} has no single picture`);
       continue;
     }
     const bytes = await readFile(path.join(singlesDir, singles.get(frame.key)));
-    frames.push({ ...frame, single: bytes.toString('base64') });
+    pictures.push(bytes);
+    frames.push({ ...frame, start: end, end: end + bytes.length });
+    end += bytes.length;
   }
+  await writeFile(bundle, Buffer.concat(pictures));
   return frames;
 }
 
@@ -80,25 +86,29 @@ async function main([sheetsDir, singlesDir]) {
   const atlases = await atlasesBySheet(sheetsDir);
   if (atlases.size === 0) throw new Error(`no *.json atlas in ${sheetsDir}`);
   const singles = await singlePictureFiles(singlesDir);
+  const work = await mkdtemp(path.join(os.tmpdir(), 'contact-sheet-'));
   const served = new Map();
-  const { server, origin } = await startServer({ page: path.join(here, 'page'), sheets: sheetsDir },
-    (urlPath, status) => served.set(urlPath, [...(served.get(urlPath) ?? []), status]));
+  const { server, origin } = await startServer({ page: path.join(here, 'page'), sheets: sheetsDir,
+    work }, (urlPath, status) => served.set(urlPath, [...(served.get(urlPath) ?? []), status]));
   const browser = await launchBrowser();
   try {
-    const { spans, shot } = await inTab(browser, `${origin}/sheets/index.html`, async (tab) => ({
-      spans: await tab.evaluate(readSpans),
-      shot: await tab.screenshot({ fullPage: true }),
-    }), { deviceScaleFactor: 1 });
-    const { shown, problems } = matchSpans(spans, atlases);
-    problems.push(...requestProblems(served, atlases));
-    const frames = await framesWithSingles(shown, singles, singlesDir, problems);
-    const compared = await inTab(browser, `${origin}/page/contact_sheet.html`, (tab) =>
-      tab.evaluate(([png, list]) => window.compareRegions(png, list),
-        [shot.toString('base64'), frames]));
-    return report(spans.length, atlases, problems, compared);
+    return await inTab(browser, `${origin}/sheets/index.html`, async (tab) => {
+      const spans = await tab.evaluate(readSpans);
+      await tab.screenshot({ fullPage: true, path: path.join(work, 'shot.png') });
+      const { shown, problems } = matchSpans(spans, atlases);
+      problems.push(...requestProblems(served, atlases));
+      const frames = await framesWithSingles(shown, singles, singlesDir,
+        path.join(work, 'singles.bin'), problems);
+      // Added only now, so that the screenshot is of the contact sheet alone.
+      await tab.addScriptTag({ url: '/page/compare_contact_sheet.js' });
+      const compared = await tab.evaluate((list) =>
+        window.compareRegions('/work/shot.png', '/work/singles.bin', list), frames);
+      return report(spans.length, atlases, problems, compared);
+    }, { deviceScaleFactor: 1 });
   } finally {
     await browser.close();
     server.close();
+    await rm(work, { recursive: true, force: true });
   }
 }
 

@@ -5,9 +5,10 @@
 const PAGE_BACKGROUND = new Uint8ClampedArray([0xf0, 0xf0, 0xf0]);
 const MAX_REPORTED = 5;
 
-function decodePng(base64) {
-  const bytes = Uint8Array.from(atob(base64), (char) => char.charCodeAt(0));
-  return createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+async function fetchBlob(url) {
+  const response = await fetch(url);
+  if (!response.ok) throw new Error('cannot fetch ' + url);
+  return response.blob();
 }
 
 function canvasOf(image) {
@@ -37,13 +38,14 @@ function firstDifference(shot, single) {
   return null;
 }
 
-// shot: a PNG in base64; frames: [{key, single, left, top}], single a PNG in base64 too, and
-// left/top in page pixels.
-window.compareRegions = async function compareRegions(shot, frames) {
-  const page = canvasOf(await decodePng(shot));
+// shotUrl: the screenshot's PNG; bundleUrl: the singles' PNGs one after another, frames[i]'s
+// from start to end; left and top place it on the page, in page pixels.
+window.compareRegions = async function compareRegions(shotUrl, bundleUrl, frames) {
+  const page = canvasOf(await createImageBitmap(await fetchBlob(shotUrl)));
+  const bundle = await fetchBlob(bundleUrl);
   // Decoding all singles at once hides the wait for each.
-  const singles = frames.map(({ single }) => {
-    const decoding = decodePng(single);
+  const singles = frames.map(({ start, end }) => {
+    const decoding = createImageBitmap(bundle.slice(start, end, 'image/png'));
     decoding.catch(() => {});
     return decoding;
   });
