@@ -3,11 +3,13 @@
 // pictures that cannot be made are named and the rest still packed.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <map>
-#include <regex>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/decoded_image.h"
@@ -25,33 +27,51 @@ struct AtlasRect {
   int x, y, w, h;
 };
 
-// Every frame of every atlas in `folder`, by name, read from the frame lines and each
-// atlas's meta.
+// The frame on one line of an atlas: its name and rectangle, when the line is a frame with
+// every field of the layout, its source as large as its rectangle.
+std::optional<std::pair<std::string, AtlasRect>> FrameOfLine(const std::string& line,
+                                                             const fs::path& sheet) {
+  const std::size_t keyEnd = line.find("\": {\"frame\"");
+  if (!line.starts_with("\"") || keyEnd == std::string::npos) return std::nullopt;
+  AtlasRect rect{sheet, 0, 0, 0, 0};
+  int sourceW = 0, sourceH = 0, sizeW = 0, sizeH = 0, end = 0;
+  const int read = std::sscanf(
+      line.c_str() + keyEnd,
+      "\": {\"frame\": {\"x\": %d, \"y\": %d, \"w\": %d, \"h\": %d}, \"rotated\": false, "
+      "\"trimmed\": false, \"spriteSourceSize\": {\"x\": 0, \"y\": 0, \"w\": %d, \"h\": %d}, "
+      "\"sourceSize\": {\"w\": %d, \"h\": %d}, \"vestara\": {%n",
+      &rect.x, &rect.y, &rect.w, &rect.h, &sourceW, &sourceH, &sizeW, &sizeH, &end);
+  if (read != 8 || end == 0 || sourceW != rect.w || sizeW != rect.w || sourceH != rect.h ||
+      sizeH != rect.h) {
+    return std::nullopt;
+  }
+  return std::pair(line.substr(1, keyEnd - 1), rect);
+}
+
+// Every frame of every atlas in `folder`, by name; each atlas's image must be a PNG of the
+// size its meta gives.
 std::map<std::string, AtlasRect> ReadAtlases(const fs::path& folder) {
-  const std::regex frameLine(
-      R"re(^"([^"]+)": \{"frame": \{"x": (\d+), "y": (\d+), "w": (\d+), "h": (\d+)\}, "rotated": false, "trimmed": false, "spriteSourceSize": \{"x": 0, "y": 0, "w": \4, "h": \5\}, "sourceSize": \{"w": \4, "h": \5\}, "vestara": \{.*\}\},?$)re");
-  const std::regex image(
-      R"re("image": "([^"]+)", "format": "RGBA8888", "size": \{"w": (\d+), "h": (\d+)\}, "scale": "1")re");
   std::map<std::string, AtlasRect> frames;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
     if (entry.path().extension() != ".json") continue;
     const std::string json = testing::ReadBinaryFile(entry.path()).value_or("");
-    std::smatch meta;
-    EXPECT_TRUE(std::regex_search(json, meta, image)) << entry.path();
-    const fs::path sheet = folder / meta[1].str();
+    const std::size_t image = json.find("\"image\": \"");
+    const std::size_t imageEnd = json.find('"', image + 10);
+    int width = 0, height = 0;
+    EXPECT_TRUE(image != std::string::npos &&
+                std::sscanf(json.c_str() + imageEnd,
+                            "\", \"format\": \"RGBA8888\", \"size\": {\"w\": %d, \"h\": %d}, "
+                            "\"scale\": \"1\"",
+                            &width, &height) == 2)
+        << entry.path();
+    const fs::path sheet = folder / json.substr(image + 10, imageEnd - image - 10);
     const auto decoded = DecodeImage(sheet);
-    EXPECT_TRUE(decoded && decoded->width == std::stoi(meta[2]) &&
-                decoded->height == std::stoi(meta[3]))
-        << sheet;
+    EXPECT_TRUE(decoded && decoded->width == width && decoded->height == height) << sheet;
     std::istringstream lines(json);
     for (std::string line; std::getline(lines, line);) {
-      std::smatch m;
-      if (!std::regex_match(line, m, frameLine)) continue;
-      EXPECT_TRUE(frames
-                      .emplace(m[1], AtlasRect{sheet, std::stoi(m[2]), std::stoi(m[3]),
-                                               std::stoi(m[4]), std::stoi(m[5])})
-                      .second)
-          << m[1];
+      if (const auto frame = FrameOfLine(line, sheet)) {
+        EXPECT_TRUE(frames.insert(*frame).second) << frame->first;
+      }
     }
   }
   return frames;
